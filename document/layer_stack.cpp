@@ -1,0 +1,89 @@
+#include "document/layer_stack.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace daub {
+
+LayerStack::LayerStack(int slotCount)
+    : visible(static_cast<std::size_t>(std::max(slotCount, 0)), 0),
+      slotCount_(std::max(slotCount, 0)),
+      bitmap_(static_cast<std::size_t>(slotCount_)),
+      format_(static_cast<std::size_t>(slotCount_)),
+      width_(static_cast<std::size_t>(slotCount_), 0),
+      height_(static_cast<std::size_t>(slotCount_), 0),
+      stride_(static_cast<std::size_t>(slotCount_), 0) {}
+
+BitmapHandle LayerStack::Bitmap(int slot) const {
+    return IsSlot(slot) ? bitmap_[slot].get() : nullptr;
+}
+
+std::uint8_t* LayerStack::Bits(int slot) const {
+    BitmapHandle b = Bitmap(slot);
+    return b ? b->pixels.get() : nullptr;
+}
+
+const SlotFormat* LayerStack::Format(int entry) const {
+    return IsSlot(entry) ? format_[entry].get() : nullptr;
+}
+
+bool LayerStack::DefineFormat(int entry, int width, int height) {
+    if (!IsSlot(entry) || !IsValidSlotSize(width, height)) return false;
+    format_[entry] = std::make_unique<SlotFormat>(MakeSlotFormat(width, height));
+    width_[entry] = width;
+    height_[entry] = height;
+    stride_[entry] = RowStride(width);
+    return true;
+}
+
+BitmapHandle LayerStack::CreateSlotBitmap(int slot, const SlotFormat* format) {
+    if (!IsSlot(slot)) return nullptr;
+    if (!format) format = Format(0);
+    if (!format) return nullptr;
+    const int w = format->header.biWidth;
+    const int h = format->header.biHeight;
+    if (!IsValidSlotSize(w, h)) return nullptr;
+    auto bitmap = std::make_unique<SlotBitmap>();
+    bitmap->width = w;
+    bitmap->height = h;
+    bitmap->stride = RowStride(w);
+    bitmap->pixels.reset(new (std::nothrow) std::uint8_t[bitmap->ByteSize()]());
+    if (!bitmap->pixels) return nullptr;
+    bitmap_[slot] = std::move(bitmap);
+    return bitmap_[slot].get();
+}
+
+void LayerStack::DeleteSlotBitmap(int slot) {
+    if (IsSlot(slot)) bitmap_[slot].reset();
+}
+
+void LayerStack::CopyBitmap(BitmapHandle destination, BitmapHandle source) {
+    if (!destination || !source || destination == source) return;
+    const int w = std::min(destination->width, source->width);
+    const int h = std::min(destination->height, source->height);
+    if (w <= 0 || h <= 0) return;
+    if (destination->width == source->width && destination->height == source->height) {
+        std::memcpy(destination->pixels.get(), source->pixels.get(), source->ByteSize());
+        return;
+    }
+    // Both images are anchored at their top-left corner, which is their last stored row.
+    for (int y = 0; y < h; ++y) {
+        std::memcpy(
+            destination->pixels.get() + PixelOffset(destination->stride, destination->height, 0, y),
+            source->pixels.get() + PixelOffset(source->stride, source->height, 0, y),
+            3 * static_cast<std::size_t>(w));
+    }
+}
+
+bool LayerStack::IsWritable(int x, int y, std::size_t offset, int formatEntry) const {
+    if (!IsSlot(formatEntry)) return false;
+    if (x < 0 || y < 0 || x >= width_[formatEntry] || y >= height_[formatEntry]) return false;
+    if (maskEnabled != 1) return true;
+    BitmapHandle mask = Bitmap(kMaskSlot);
+    // A mask that does not reach this pixel cannot allow the write.
+    if (!mask || offset >= mask->ByteSize()) return false;
+    return mask->pixels[offset] == 255;
+}
+
+}  // namespace daub
