@@ -38,6 +38,8 @@ class LayerStack {
     explicit LayerStack(int slotCount);
     LayerStack(const LayerStack&) = delete;
     LayerStack& operator=(const LayerStack&) = delete;
+    LayerStack(LayerStack&&) = default;
+    LayerStack& operator=(LayerStack&&) = default;
 
     int SlotCount() const { return slotCount_; }
     bool IsSlot(int index) const { return index >= 0 && index < slotCount_; }

@@ -1,0 +1,117 @@
+#include "tools/brush_dab.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "tests/tools/test_canvas.h"
+
+namespace daub {
+namespace {
+
+using test::TestCanvas;
+
+// A 70 x 70 canvas whose source slot (0) is one colour and whose kernel is empty (all weights
+// negative) except where a test sets one.
+struct DabCanvas : TestCanvas {
+    DabCanvas() : TestCanvas(70, 70) {}
+    void Weight(int row, int col, float w) { stack.brushKernel.At(row, col) = w; }
+};
+
+TEST(ApplyBrushDab, MovesEachChannelTowardTheColour) {
+    struct Case {
+        const char* name;
+        COLORREF before, colour;
+        float weight;
+        COLORREF after;
+    };
+    const Case cases[] = {
+        {"weight is truncated", MakeColour(100, 100, 100), MakeColour(200, 50, 100), 2.9f,
+         MakeColour(102, 98, 100)},
+        {"never past the colour", MakeColour(100, 60, 7), MakeColour(103, 57, 9), 5.0f,
+         MakeColour(103, 57, 9)},
+        {"weight below one does nothing", MakeColour(10, 20, 30), 0xFFFFFF, 0.99f,
+         MakeColour(10, 20, 30)},
+        {"zero weight counts as inside", MakeColour(10, 20, 30), 0xFFFFFF, 0.0f,
+         MakeColour(10, 20, 30)},
+        {"huge weight reaches the colour", MakeColour(0, 255, 3), MakeColour(255, 0, 200), 1e30f,
+         MakeColour(255, 0, 200)},
+        {"infinite weight", 0x000000, 0xFFFFFF, std::numeric_limits<float>::infinity(), 0xFFFFFF},
+        {"not a number is outside", 0x000000, 0xFFFFFF, std::nanf(""), 0x000000},
+        {"negative is outside", 0x000000, 0xFFFFFF, -0.5f, 0x000000},
+    };
+    for (const Case& c : cases) {
+        DabCanvas canvas;
+        canvas.Fill(0, c.before);
+        canvas.Weight(32, 32, c.weight);
+        ApplyBrushDab(canvas.stack, c.colour, 0, 35, 35, 65, 65, -1, 0);
+        EXPECT_EQ(canvas.Get(0, 35, 35), c.after) << c.name;
+        EXPECT_EQ(canvas.PixelsOf(0, c.before).size(), 70u * 70 - (c.before != c.after)) << c.name;
+    }
+}
+
+TEST(ApplyBrushDab, KernelEntriesLandOnTheirPixels) {
+    struct Case {
+        const char* name;
+        int w, h;
+        int row, col;  // kernel entry set
+        int x, y;      // pixel it must reach, for a dab at (35, 35)
+    };
+    const Case cases[] = {
+        {"full size: top left entry", 65, 65, 0, 0, 3, 3},
+        {"full size: last used entry", 65, 65, 63, 63, 66, 66},
+        {"full size: row 64 is never used", 65, 65, 64, 32, -1, -1},
+        {"size 64 uses the same rows", 64, 64, 0, 63, 66, 3},
+        {"size 3 covers two pixels", 3, 3, 31, 32, 35, 34},
+        {"size 2 centre", 2, 2, 32, 32, 35, 35},
+        {"size 1 is empty", 1, 1, 32, 32, -1, -1},
+        {"rows and columns apart", 9, 5, 31, 29, 32, 34},
+    };
+    for (const Case& c : cases) {
+        DabCanvas canvas;
+        canvas.Fill(0, 0x000000);
+        canvas.Weight(c.row, c.col, 255.0f);
+        ApplyBrushDab(canvas.stack, 0xFFFFFF, 0, 35, 35, c.w, c.h, -1, 0);
+        const test::PointSet want = c.x < 0 ? test::PointSet{} : test::PointSet{{c.x, c.y}};
+        EXPECT_EQ(canvas.PixelsOf(0, 0xFFFFFF), want) << c.name;
+    }
+}
+
+TEST(ApplyBrushDab, RefusesSizesAboveTheKernel) {
+    for (auto [w, h] : {std::pair{66, 65}, std::pair{65, 66}, std::pair{1000, 1000}}) {
+        DabCanvas canvas;
+        canvas.Fill(0, 0x000000);
+        canvas.stack.brushKernel.weights.fill(255.0f);
+        ApplyBrushDab(canvas.stack, 0xFFFFFF, 0, 35, 35, w, h, -1, 0);
+        EXPECT_EQ(canvas.PixelsOf(0, 0x000000).size(), 70u * 70) << w << "x" << h;
+    }
+}
+
+TEST(ApplyBrushDab, TargetIsComputedFromTheSourceAlone) {
+    DabCanvas canvas;
+    canvas.Fill(0, MakeColour(100, 100, 100));
+    canvas.Fill(5, MakeColour(7, 250, 33));
+    canvas.Weight(32, 32, 3.0f);
+    canvas.Weight(32, 33, 3.0f);
+    ApplyBrushDab(canvas.stack, MakeColour(200, 0, 100), 0, 35, 35, 65, 65, 5, 0);
+    EXPECT_EQ(canvas.Get(5, 35, 35), MakeColour(103, 97, 100));
+    EXPECT_EQ(canvas.Get(5, 36, 35), MakeColour(103, 97, 100));
+    EXPECT_EQ(canvas.Get(5, 34, 35), MakeColour(7, 250, 33));     // outside the brush
+    EXPECT_EQ(canvas.Get(0, 35, 35), MakeColour(100, 100, 100));  // source untouched
+}
+
+TEST(ApplyBrushDab, ClipsAtTheEdgesAndHonoursTheMask) {
+    DabCanvas canvas;
+    canvas.Fill(0, 0x000000);
+    canvas.stack.brushKernel.weights.fill(255.0f);
+    canvas.MaskWhere([](int x, int y) { return x != 1 || y != 1; });
+    ApplyBrushDab(canvas.stack, 0xFFFFFF, 0, 0, 0, 65, 65, -1, 0);
+    // Columns and rows 0 to 31 of the image are under the dab, less the masked pixel.
+    EXPECT_EQ(canvas.PixelsOf(0, 0xFFFFFF).size(), 32u * 32 - 1);
+    EXPECT_EQ(canvas.Get(0, 1, 1), 0x000000u);
+    EXPECT_EQ(canvas.stack.maskEnabled, 1);
+}
+
+}  // namespace
+}  // namespace daub
