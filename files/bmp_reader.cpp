@@ -1,0 +1,100 @@
+#include "files/bmp_reader.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <new>
+#include <vector>
+
+#include "files/bmp_decoder.h"
+#include "files/bmp_messages.h"
+#include "files/file_path.h"
+
+namespace daub {
+namespace {
+
+const char* RefusalText(BmpRefusal refusal) {
+    switch (refusal) {
+        case BmpRefusal::Unsupported:
+            return kBmpUnsupportedText;
+        case BmpRefusal::TooLarge:
+            return kBmpTooLargeText;
+        case BmpRefusal::Damaged:
+            return kBmpDamagedText;
+        case BmpRefusal::NoMemory:
+            return kBmpNoMemoryText;
+        default:
+            return kBmpNotBitmapText;
+    }
+}
+
+BitmapHandle Refuse(MessageSink& messages, const char* text) {
+    messages.Report(text, kBmpErrorCaption, true);
+    return nullptr;
+}
+
+std::uint64_t FileLength(std::ifstream& in) {
+    in.seekg(0, std::ios::end);
+    const std::streamoff end = in.tellg();
+    in.seekg(0, std::ios::beg);
+    return end > 0 ? static_cast<std::uint64_t>(end) : 0;
+}
+
+// The first bytes of the file: enough for every header and colour table.
+std::vector<std::uint8_t> ReadHead(std::ifstream& in, std::uint64_t length) {
+    std::vector<std::uint8_t> head(
+        static_cast<std::size_t>(std::min<std::uint64_t>(length, kBmpHeadBytes)));
+    in.read(reinterpret_cast<char*>(head.data()), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    return head;
+}
+
+// Reads the pixel data in one block; only as much as the decoder can use.
+BmpRefusal ReadPixelData(std::ifstream& in, const BmpLayout& layout,
+                         std::unique_ptr<std::uint8_t[]>& data) {
+    const std::size_t count = static_cast<std::size_t>(layout.pixelBytes);
+    data.reset(new (std::nothrow) std::uint8_t[count]);
+    if (!data) return BmpRefusal::NoMemory;
+    in.clear();
+    in.seekg(static_cast<std::streamoff>(layout.pixelOffset));
+    in.read(reinterpret_cast<char*>(data.get()), static_cast<std::streamsize>(count));
+    return in.gcount() == static_cast<std::streamsize>(count) ? BmpRefusal::None
+                                                              : BmpRefusal::Damaged;
+}
+
+bool IsDirectory(const std::filesystem::path& p) {
+    std::error_code ec;
+    return std::filesystem::is_directory(p, ec);
+}
+
+}  // namespace
+
+BitmapHandle ReadBitmapFile(MessageSink& messages, LayerStack& stack, const std::string& path,
+                            int slot, int formatEntry) {
+    if (!stack.IsSlot(slot) || !stack.IsSlot(formatEntry)) return nullptr;
+    if (path.empty()) return Refuse(messages, kBmpNoPathText);
+    const std::filesystem::path file = PathFromUtf8(path);
+    std::ifstream in(file, std::ios::binary);
+    if (!in || IsDirectory(file)) return Refuse(messages, kBmpNotFoundText);
+
+    const std::uint64_t length = FileLength(in);
+    const std::vector<std::uint8_t> head = ReadHead(in, length);
+    const BmpParseResult parsed = ParseBmpHeaders(head, length);
+    if (parsed.refusal != BmpRefusal::None) return Refuse(messages, RefusalText(parsed.refusal));
+    const BmpLayout& layout = parsed.layout;
+    std::unique_ptr<std::uint8_t[]> data;
+    const BmpRefusal readFailure = ReadPixelData(in, layout, data);
+    if (readFailure != BmpRefusal::None) return Refuse(messages, RefusalText(readFailure));
+
+    // Everything that can fail has been done: only now is the slot's old bitmap replaced.
+    const SlotFormat format = MakeSlotFormat(layout.width, layout.height);
+    BitmapHandle bitmap = stack.CreateSlotBitmap(slot, &format);
+    if (!bitmap) return Refuse(messages, kBmpNoMemoryText);
+    DecodeBmpPixels(layout, {data.get(), static_cast<std::size_t>(layout.pixelBytes)},
+                    bitmap->pixels.get(), bitmap->stride);
+    stack.DefineFormat(formatEntry, layout.width, layout.height);
+    return bitmap;
+}
+
+}  // namespace daub

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace daub {
+
+// Paths are UTF-8 inside the program. Going through char8_t makes the path native (wide on
+// Windows), so the streams opened with it use the wide-character file API there and names in
+// Japanese open on a Windows of any language.
+std::filesystem::path PathFromUtf8(const std::string& utf8);
+std::string Utf8FromPath(const std::filesystem::path& path);
+
+}  // namespace daub
