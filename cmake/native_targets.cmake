@@ -3,9 +3,8 @@ enable_testing()
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
-file(GLOB_RECURSE DAUBIX_TEST_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/*.cpp)
 add_executable(daubix_tests ${DAUBIX_TEST_SOURCES})
-target_link_libraries(daubix_tests PRIVATE daubix_app GTest::gtest GTest::gtest_main)
+target_link_libraries(daubix_tests PRIVATE daubix_headless GTest::gtest GTest::gtest_main)
 target_compile_definitions(daubix_tests PRIVATE
   DAUBIX_TESTDATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
 find_package(PNG QUIET)
@@ -14,6 +13,12 @@ if(PNG_FOUND)
   target_compile_definitions(daubix_tests PRIVATE DAUBIX_HAVE_PNG=1)
 endif()
 gtest_discover_tests(daubix_tests DISCOVERY_TIMEOUT 60)
+
+# The icon's pixel art must stay something the cross build can turn into an .ico.
+add_subdirectory(resources/tools ${CMAKE_BINARY_DIR}/resource-tools)
+add_test(NAME resources.icon_art
+  COMMAND ico_from_text ${PROJECT_SOURCE_DIR}/resources/icons/daubix.txt
+          ${CMAKE_BINARY_DIR}/resource-tools/daubix.ico)
 
 if(DAUBIX_BENCH)
   find_package(benchmark QUIET)

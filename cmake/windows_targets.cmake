@@ -1,1 +1,83 @@
-# Cross build (mingw-w64): Daubix.exe and the Windows test program. Filled in by the platform work.
+# Windows build (mingw-w64 cross build or a native Windows toolchain): Daubix.exe, the
+# Windows test program and the start-up checker.
+enable_language(RC)
+
+set(DAUBIX_WIN32_DEFINES UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+
+# The Win32 backend, apart from WinMain so that the test program can link it too.
+file(GLOB DAUBIX_WIN32_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/platform/win32/*.cpp)
+list(FILTER DAUBIX_WIN32_SOURCES EXCLUDE REGEX "/win_main\\.cpp$")
+add_library(daubix_win32 STATIC ${DAUBIX_WIN32_SOURCES})
+target_link_libraries(daubix_win32 PUBLIC daubix_app)
+target_compile_definitions(daubix_win32 PUBLIC ${DAUBIX_WIN32_DEFINES})
+
+# Resources: the icon is drawn from its pixel art by a host program at build time.
+set(DAUBIX_RESOURCE_DIR ${CMAKE_BINARY_DIR}/resources)
+configure_file(${PROJECT_SOURCE_DIR}/resources/daubix_version.h.in
+  ${DAUBIX_RESOURCE_DIR}/daubix_version.h)
+if(CMAKE_CROSSCOMPILING)
+  include(ExternalProject)
+  set(DAUBIX_ICO_FROM_TEXT ${CMAKE_BINARY_DIR}/host-tools/ico_from_text${CMAKE_HOST_EXECUTABLE_SUFFIX})
+  ExternalProject_Add(daubix_host_tools
+    SOURCE_DIR ${PROJECT_SOURCE_DIR}/resources/tools
+    BINARY_DIR ${CMAKE_BINARY_DIR}/host-tools
+    CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
+    INSTALL_COMMAND ""
+    BUILD_ALWAYS ON
+    BUILD_BYPRODUCTS ${DAUBIX_ICO_FROM_TEXT})
+  set(DAUBIX_ICO_TOOL_TARGET daubix_host_tools)
+else()
+  add_subdirectory(${PROJECT_SOURCE_DIR}/resources/tools ${CMAKE_BINARY_DIR}/host-tools)
+  set(DAUBIX_ICO_FROM_TEXT $<TARGET_FILE:ico_from_text>)
+  set(DAUBIX_ICO_TOOL_TARGET ico_from_text)
+endif()
+add_custom_command(OUTPUT ${DAUBIX_RESOURCE_DIR}/daubix.ico
+  COMMAND ${DAUBIX_ICO_FROM_TEXT} ${PROJECT_SOURCE_DIR}/resources/icons/daubix.txt
+          ${DAUBIX_RESOURCE_DIR}/daubix.ico
+  DEPENDS ${PROJECT_SOURCE_DIR}/resources/icons/daubix.txt ${DAUBIX_ICO_TOOL_TARGET}
+          ${DAUBIX_ICO_FROM_TEXT}
+  COMMENT "Drawing the program icon")
+add_custom_target(daubix_icon DEPENDS ${DAUBIX_RESOURCE_DIR}/daubix.ico)
+set_source_files_properties(${PROJECT_SOURCE_DIR}/resources/daubix.rc PROPERTIES
+  OBJECT_DEPENDS "${DAUBIX_RESOURCE_DIR}/daubix.ico;${DAUBIX_RESOURCE_DIR}/daubix_version.h")
+
+add_executable(Daubix WIN32
+  ${PROJECT_SOURCE_DIR}/platform/win32/win_main.cpp
+  ${PROJECT_SOURCE_DIR}/resources/daubix.rc)
+target_link_libraries(Daubix PRIVATE daubix_win32)
+target_include_directories(Daubix PRIVATE ${DAUBIX_RESOURCE_DIR})
+add_dependencies(Daubix daubix_icon)
+
+# The start-up checker: starts Daubix.exe twice and watches its windows from outside.
+add_executable(daubix_startup_check ${PROJECT_SOURCE_DIR}/tests/wine/startup_check.cpp)
+target_compile_definitions(daubix_startup_check PRIVATE ${DAUBIX_WIN32_DEFINES})
+add_dependencies(daubix_startup_check Daubix)
+
+# The Windows test program: the portable tests plus those of the Win32 backend, run on
+# Windows semantics (files, paths, the kernel's named objects). GoogleTest is built from
+# source when no installed copy for this target is found.
+set(DAUBIX_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources for the Windows build")
+find_package(GTest QUIET)
+if(NOT GTest_FOUND AND EXISTS ${DAUBIX_GTEST_SOURCE_DIR}/CMakeLists.txt)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  add_subdirectory(${DAUBIX_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  foreach(lib gtest gtest_main)
+    if(NOT TARGET GTest::${lib})
+      add_library(GTest::${lib} ALIAS ${lib})
+    endif()
+  endforeach()
+endif()
+if(TARGET GTest::gtest)
+  file(GLOB DAUBIX_WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win32/*.cpp)
+  add_executable(daubix_wintests ${DAUBIX_TEST_SOURCES} ${DAUBIX_WIN32_TEST_SOURCES})
+  target_link_libraries(daubix_wintests PRIVATE
+    daubix_headless daubix_win32 GTest::gtest GTest::gtest_main)
+  target_compile_definitions(daubix_wintests PRIVATE
+    DAUBIX_TESTDATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
+  enable_testing()
+  add_test(NAME wintests COMMAND daubix_wintests)
+else()
+  message(STATUS "GoogleTest not found: the Windows test program is not built")
+endif()

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+
+namespace daub {
+
+// The named objects of one machine, shared by every headless "process" of a test. A named
+// mutex lives while any handle to it is open, as on Windows.
+class HeadlessKernel {
+  public:
+    // Handle ids are never reused, so a stale handle cannot reach a newer mutex.
+    int OpenNamed(const std::string& name);  // 0 when no mutex has the name
+    int CreateNamed(const std::string& name, bool& alreadyExisted);
+    bool Close(int handle);
+
+    bool MutexExists(const std::string& name) const;
+    int OpenHandleCount() const { return static_cast<int>(handles_.size()); }
+
+    // Runs right after each OpenNamed, before its caller goes on: lets a test put another
+    // process's move into that gap.
+    std::function<void(const std::string& name)> afterOpenMutex;
+
+  private:
+    int NewHandle(const std::string& name);
+
+    std::map<int, std::string> handles_;  // open handle -> mutex name
+    std::map<std::string, int> openCount_;
+    int nextHandle_ = 1;
+};
+
+}  // namespace daub

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+
+namespace daub {
+
+// A window message as the platform delivers it; the numbers are Win32's own, so that portable
+// code can name them without <windows.h>.
+struct Message {
+    unsigned id = 0;
+    std::uintptr_t wParam = 0;
+    std::intptr_t lParam = 0;
+};
+
+namespace wm {
+inline constexpr unsigned kCreate = 0x0001;
+inline constexpr unsigned kDestroy = 0x0002;
+inline constexpr unsigned kSize = 0x0005;
+inline constexpr unsigned kPaint = 0x000F;
+inline constexpr unsigned kClose = 0x0010;
+inline constexpr unsigned kKeyDown = 0x0100;
+inline constexpr unsigned kCommand = 0x0111;
+inline constexpr unsigned kHScroll = 0x0114;
+inline constexpr unsigned kVScroll = 0x0115;
+inline constexpr unsigned kMouseMove = 0x0200;
+inline constexpr unsigned kLButtonDown = 0x0201;
+inline constexpr unsigned kLButtonUp = 0x0202;
+inline constexpr unsigned kRButtonDown = 0x0204;
+inline constexpr unsigned kRButtonUp = 0x0205;
+inline constexpr unsigned kDropFiles = 0x0233;
+inline constexpr unsigned kUser = 0x0400;
+}  // namespace wm
+
+}  // namespace daub

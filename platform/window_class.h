@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace daub {
+
+// What a window class paints its background with: a solid colour (0x00BBGGRR) or one of
+// the system colours (a COLOR_* index).
+struct ClassBackground {
+    bool systemColour = false;
+    std::uint32_t value = 0;
+
+    static ClassBackground Solid(std::uint32_t colour) { return {false, colour}; }
+    static ClassBackground System(int index) { return {true, static_cast<std::uint32_t>(index)}; }
+    bool operator==(const ClassBackground&) const = default;
+};
+
+struct WindowClass {
+    std::string name;
+    std::uint32_t style = 0;
+    ClassBackground background;
+    std::string iconName;    // resource name of the executable; empty: no icon
+    int cursorResource = 0;  // resource id of the executable; 0 or missing: the system arrow
+};
+
+// Everything CreateWindowEx is told, apart from the window object itself.
+struct WindowSpec {
+    std::string className;
+    std::string title;
+    std::uint32_t style = 0;
+    std::uint32_t exStyle = 0;
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+}  // namespace daub

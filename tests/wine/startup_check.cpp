@@ -1,0 +1,200 @@
+// Starts Daubix.exe the way a user does, twice, and checks from outside what each copy shows:
+// the first its main window, the second the refusal, until the first is closed. Every wait
+// has a time limit, so the check ends whatever the program does. Exit code 0: all passed.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kStartLimitMs = 30000;
+constexpr DWORD kExitLimitMs = 15000;
+constexpr wchar_t kTitle[] = L"Daubix";
+constexpr wchar_t kRefusalCaption[] = L"エラー";
+constexpr wchar_t kRefusalText[] = L"二重起動はできません";
+
+int failures = 0;
+
+void Report(bool ok, const char* what) {
+    std::printf("%s: %s\n", ok ? "ok" : "FAIL", what);
+    std::fflush(stdout);
+    if (!ok) ++failures;
+}
+
+// A started copy of the program; one still running at the end is ended.
+struct Copy {
+    PROCESS_INFORMATION process = {};
+
+    ~Copy() {
+        if (!process.hProcess) return;
+        if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT)
+            TerminateProcess(process.hProcess, 99);
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+    }
+    bool Running() const { return WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT; }
+    bool Ended(DWORD limitMs) const {
+        return WaitForSingleObject(process.hProcess, limitMs) == WAIT_OBJECT_0;
+    }
+    DWORD ExitCode() const {
+        DWORD code = 0;
+        GetExitCodeProcess(process.hProcess, &code);
+        return code;
+    }
+};
+
+std::wstring ProgramPath() {
+    std::vector<wchar_t> buffer(32768);
+    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), buffer.size());
+    std::wstring path(buffer.data(), length);
+    return path.substr(0, path.find_last_of(L"\\/") + 1) + L"Daubix.exe";
+}
+
+bool Start(Copy& copy, const std::wstring& program) {
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    std::wstring commandLine = L"\"" + program + L"\"";
+    return CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          nullptr, &startup, &copy.process) != 0;
+}
+
+std::wstring TextOf(HWND hwnd) {
+    wchar_t text[512] = {};
+    GetWindowTextW(hwnd, text, 512);
+    return text;
+}
+
+std::wstring ClassOf(HWND hwnd) {
+    wchar_t name[256] = {};
+    GetClassNameW(hwnd, name, 256);
+    return name;
+}
+
+struct WindowQuery {
+    DWORD processId;
+    const wchar_t* title;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lParam) {
+    auto* query = reinterpret_cast<WindowQuery*>(lParam);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(hwnd, &processId);
+    if (processId != query->processId || !IsWindowVisible(hwnd)) return TRUE;
+    if (TextOf(hwnd) != query->title) return TRUE;
+    query->found = hwnd;
+    return FALSE;
+}
+
+HWND FindWindowOf(const Copy& copy, const wchar_t* title) {
+    WindowQuery query{copy.process.dwProcessId, title};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
+    return query.found;
+}
+
+// Waits for a visible top-level window of the copy with the title; null when the copy ends
+// or the time runs out first.
+HWND WaitForWindow(const Copy& copy, const wchar_t* title) {
+    for (DWORD waited = 0; waited < kStartLimitMs; waited += 50) {
+        if (HWND hwnd = FindWindowOf(copy, title)) return hwnd;
+        if (!copy.Running()) return nullptr;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+BOOL CALLBACK CollectStaticText(HWND hwnd, LPARAM lParam) {
+    if (ClassOf(hwnd) == L"Static")
+        reinterpret_cast<std::vector<std::wstring>*>(lParam)->push_back(TextOf(hwnd));
+    return TRUE;
+}
+
+bool ShowsText(HWND box, const std::wstring& expected) {
+    std::vector<std::wstring> texts;
+    EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&texts));
+    for (const std::wstring& text : texts) {
+        if (text == expected) return true;
+    }
+    return false;
+}
+
+bool MutexExists() {
+    HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, kTitle);
+    if (mutex) CloseHandle(mutex);
+    return mutex != nullptr;
+}
+
+void CheckMainWindow(HWND main) {
+    RECT r = {};
+    GetWindowRect(main, &r);
+    std::printf("main window at (%ld,%ld), %ld x %ld\n", r.left, r.top, r.right - r.left,
+                r.bottom - r.top);
+    Report(r.left == 0 && r.top == 0 && r.right == 680 && r.bottom == 480,
+           "main window at (0,0), 680 x 480");
+    const DWORD style = static_cast<DWORD>(GetWindowLongW(main, GWL_STYLE));
+    const DWORD wanted = WS_VISIBLE | WS_OVERLAPPEDWINDOW | WS_HSCROLL | WS_VSCROLL;
+    Report((style & wanted) == wanted, "main window style: overlapped, visible, both scroll bars");
+    Report((GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0,
+           "main window accepts dropped files");
+}
+
+// The class icon of another process's window cannot be asked for everywhere, so the check
+// loads the icon from the executable's resources, as the window class does.
+void CheckIcon(const std::wstring& program) {
+    HMODULE image = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HICON icon = image ? LoadIconW(image, L"DAUBICON") : nullptr;
+    Report(icon != nullptr, "Daubix.exe holds the icon DAUBICON");
+    if (icon) DestroyIcon(icon);
+    if (image) FreeLibrary(image);
+}
+
+void CheckSecondCopy(const std::wstring& program) {
+    Copy second;
+    if (!Start(second, program)) return Report(false, "second copy starts");
+    HWND box = WaitForWindow(second, kRefusalCaption);
+    Report(box != nullptr, "second copy shows a box captioned エラー");
+    if (!box) return;
+    Report(ShowsText(box, kRefusalText), "the box says 二重起動はできません");
+    Report(FindWindowOf(second, kTitle) == nullptr, "second copy has no main window");
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    Report(second.Ended(kExitLimitMs), "second copy ends after OK");
+}
+
+int Check() {
+    const std::wstring program = ProgramPath();
+    if (FindWindowW(nullptr, kTitle) || MutexExists()) {
+        Report(false, "no copy of Daubix runs before the check");
+        return 1;
+    }
+    Copy first;
+    if (!Start(first, program)) {
+        Report(false, "Daubix.exe starts (is it beside this program?)");
+        return 1;
+    }
+    HWND main = WaitForWindow(first, kTitle);
+    Report(main != nullptr, "first copy shows its window titled Daubix");
+    if (!main) return 1;
+    CheckMainWindow(main);
+    CheckIcon(program);
+    Report(MutexExists(), "first copy holds the mutex Daubix");
+
+    CheckSecondCopy(program);
+    Report(first.Running() && IsWindow(main), "first copy still runs");
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    Report(first.Ended(kExitLimitMs), "first copy ends when its window is closed");
+    Report(!first.Running() && first.ExitCode() == 0, "first copy exits with code 0");
+    Report(!MutexExists(), "the mutex is gone");
+    return failures == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int main() {
+    const int result = Check();
+    std::printf("startup check: %s\n", result == 0 ? "passed" : "FAILED");
+    return result;
+}
