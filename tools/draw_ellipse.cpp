@@ -42,7 +42,7 @@ void DrawEllipse(LayerStack& stack, COLORREF colour, int cx, int cy, int rx, int
         const std::int64_t t = H / R;
         const std::int64_t u = S / R;
         // Y >= i and |t| >= |u|: once the nearer offsets are out on both sides, all are, and
-        // stay so. This keeps huge radii from walking their whole outline off the image.
+        // stay so. A huge outline around a centre near the image thus stops early.
         if (BothSidesOut(majorCentre, i, majorReach) ||
             BothSidesOut(minorCentre, std::abs(u), minorReach))
             break;

@@ -44,7 +44,7 @@ class SpanFiller {
     std::uint8_t seed_[3];
     std::uint8_t seedBlock_[3 * kBlock];
     std::vector<std::uint8_t> fillRow_;
-    // Grows as needed: a fixed-size ring could overflow and drop spans on busy pictures.
+    // First in, first out; it grows as needed, so no picture can make it drop a span.
     std::deque<Span> queue_;
 };
 

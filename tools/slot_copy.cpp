@@ -16,13 +16,43 @@ void CopyPixel(std::uint8_t* dst, const std::uint8_t* src) {
     dst[2] = src[2];
 }
 
+// Masks are built white (all bytes 255) and black (all 0), so eight pixels whose 24 bytes
+// are all one or the other can be passed over at once; only the blue bytes decide.
+bool AllBytes(const std::uint8_t* p, std::uint64_t word) {
+    std::uint64_t w[3];
+    std::memcpy(w, p, 24);
+    return w[0] == word && w[1] == word && w[2] == word;
+}
+
+std::size_t SkipMasked(const std::uint8_t* mask, std::size_t offset, std::size_t end) {
+    while (offset + 24 <= end && AllBytes(mask + offset, 0))
+        offset += 24;
+    while (offset < end && mask[offset] != 255)
+        offset += 3;
+    return offset;
+}
+
+std::size_t SkipWhite(const std::uint8_t* mask, std::size_t offset, std::size_t end) {
+    while (offset + 24 <= end && AllBytes(mask + offset, ~std::uint64_t{0}))
+        offset += 24;
+    while (offset < end && mask[offset] == 255)
+        offset += 3;
+    return offset;
+}
+
 // One row of CopySlotMasked while the mask is on: only pixels with a white mask byte move.
 void CopyRowMasked(const WriteGate& gate, std::uint8_t* dst, const std::uint8_t* src,
                    std::size_t begin, std::size_t end) {
     if (gate.MaskCovers(end)) {
+        // Masks are mostly large white and black areas: copy each white run in one block.
         const std::uint8_t* mask = gate.Mask();
-        for (std::size_t offset = begin; offset < end; offset += 3)
-            if (mask[offset] == 255) CopyPixel(dst + offset, src + offset);
+        std::size_t offset = begin;
+        while (offset < end) {
+            offset = SkipMasked(mask, offset, end);
+            const std::size_t runEnd = SkipWhite(mask, offset, end);
+            std::memcpy(dst + offset, src + offset, runEnd - offset);
+            offset = runEnd;
+        }
         return;
     }
     for (std::size_t offset = begin; offset < end; offset += 3)

@@ -22,16 +22,6 @@ CentreSpan BlockStamper::Centres(int size, int limit) {
     return {half - size + 1, std::int64_t{limit} - 1 + half};
 }
 
-bool BlockStamper::ReachesColumn(std::int64_t x) const {
-    const CentreSpan s = ColumnCentres();
-    return x >= s.first && x <= s.last;
-}
-
-bool BlockStamper::ReachesRow(std::int64_t y) const {
-    const CentreSpan s = RowCentres();
-    return y >= s.first && y <= s.last;
-}
-
 void BlockStamper::Stamp(std::int64_t x, std::int64_t y) const {
     if (!target_) return;
     const IndexRange columns = ClipRange(x - (w_ >> 1), w_, target_.width);

@@ -34,8 +34,6 @@ class BlockStamper {
 
     CentreSpan ColumnCentres() const { return Centres(w_, target_.width); }
     CentreSpan RowCentres() const { return Centres(h_, target_.height); }
-    bool ReachesColumn(std::int64_t x) const;
-    bool ReachesRow(std::int64_t y) const;
 
   private:
     static CentreSpan Centres(int size, int limit);

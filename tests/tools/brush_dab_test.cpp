@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <random>
 
 #include "tests/tools/test_canvas.h"
 
@@ -111,6 +113,62 @@ TEST(ApplyBrushDab, ClipsAtTheEdgesAndHonoursTheMask) {
     EXPECT_EQ(canvas.PixelsOf(0, 0xFFFFFF).size(), 32u * 32 - 1);
     EXPECT_EQ(canvas.Get(0, 1, 1), 0x000000u);
     EXPECT_EQ(canvas.stack.maskEnabled, 1);
+}
+
+// The plain dab: dab row j, column k reads kernel entry ((65 - h) / 2 + j, (65 - w) / 2 + k),
+// and IsWritable decides for each pixel.
+void PlainDab(LayerStack& stack, COLORREF colour, int source, int x, int y, int w, int h,
+              int target) {
+    if (w > 65 || h > 65) return;
+    const SlotView from = ViewOf(stack, source, 0), to = ViewOf(stack, target, 0);
+    const std::uint8_t want[3] = {BlueOf(colour), GreenOf(colour), RedOf(colour)};
+    for (int j = 0; j < 2 * (h >> 1); ++j) {
+        for (int k = 0; k < 2 * (w >> 1); ++k) {
+            const int px = x - (w >> 1) + k, py = y - (h >> 1) + j;
+            const float weight = stack.brushKernel.At((65 - h) / 2 + j, (65 - w) / 2 + k);
+            if (weight < 0 || !from.Contains(px, py)) continue;
+            if (!stack.IsWritable(px, py, from.Offset(px, py), 0)) continue;
+            const int steps = static_cast<int>(weight);
+            for (int c = 0; c < 3; ++c) {
+                const int s = from.At(px, py)[c], t = want[c];
+                to.At(px, py)[c] = static_cast<std::uint8_t>(t >= s ? std::min(t, s + steps)
+                                                                    : std::max(t, s - steps));
+            }
+        }
+    }
+}
+
+// Dabs of every size, over the edges, under a ragged mask and into another slot must touch
+// exactly the pixels the plain dab does.
+TEST(ApplyBrushDab, MatchesThePlainDabOnRandomCanvases) {
+    std::mt19937 rng(17);
+    for (int i = 0; i < 300; ++i) {
+        const int width = 1 + static_cast<int>(rng() % 50),
+                  height = 1 + static_cast<int>(rng() % 50);
+        const int x = static_cast<int>(rng() % (width + 60)) - 30;
+        const int y = static_cast<int>(rng() % (height + 60)) - 30;
+        const int w = static_cast<int>(rng() % 70) - 2, h = static_cast<int>(rng() % 70) - 2;
+        const int target = i % 2 ? -1 : 5;
+        TestCanvas canvas(width, height), plain(width, height);
+        for (float& weight : canvas.stack.brushKernel.weights)
+            weight = rng() % 4 == 0 ? -1.0f : static_cast<float>(rng() % 3000) / 10.0f;
+        canvas.Randomise(0, rng);
+        canvas.Randomise(5, rng);
+        canvas.MaskWhere([&](int, int) { return rng() % 4 != 0; });
+        canvas.stack.maskEnabled = i % 3 == 0 ? 0 : 1;
+        plain.stack.brushKernel = canvas.stack.brushKernel;
+        plain.stack.maskEnabled = canvas.stack.maskEnabled;
+        for (int slot : {0, 3, 5})
+            LayerStack::CopyBitmap(plain.stack.Bitmap(slot), canvas.stack.Bitmap(slot));
+
+        const COLORREF colour = rng() & 0xFFFFFF;
+        ApplyBrushDab(canvas.stack, colour, 0, x, y, w, h, target, 0);
+        PlainDab(plain.stack, colour, 0, x, y, w, h, target == -1 ? 0 : target);
+        for (int slot : {0, 5})
+            EXPECT_EQ(canvas.Bytes(slot), plain.Bytes(slot))
+                << width << "x" << height << " dab " << w << "x" << h << " at " << x << "," << y
+                << " slot " << slot;
+    }
 }
 
 }  // namespace

@@ -29,7 +29,8 @@ std::vector<std::uint8_t> ReferenceMirror(const TestCanvas& canvas, int slot, in
 TEST(MirrorSlot, MatchesThePlainMirror) {
     std::mt19937 rng(1);
     for (int direction : {0, 1, 2, -1}) {
-        for (auto [w, h] : {std::pair{1, 1}, {2, 3}, {5, 4}, {7, 7}, {16, 9}}) {
+        for (auto [w, h] :
+             {std::pair{1, 1}, {2, 3}, {5, 4}, {7, 7}, {8, 2}, {9, 3}, {16, 9}, {21, 2}}) {
             TestCanvas canvas(w, h);
             canvas.Randomise(5, rng);
             canvas.MaskWhere([](int, int) { return false; });

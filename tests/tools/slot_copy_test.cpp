@@ -56,6 +56,23 @@ TEST(CopySlotMasked, MatchesThePlainCopy) {
     }
 }
 
+// Masks of long white and black runs, as the mask tool builds them, with odd pixels whose
+// blue byte alone decides.
+TEST(CopySlotMasked, LongMaskRunsMatchThePlainCopy) {
+    std::mt19937 rng(4);
+    for (int width : {8, 9, 31, 45}) {
+        TestCanvas canvas(width, 5);
+        canvas.Randomise(1, rng);
+        canvas.Randomise(5, rng);
+        canvas.MaskWhere([](int x, int y) { return (x / (8 + y) + y) % 2 == 0; });
+        canvas.Set(3, width - 1, 0, MakeColour(0, 0, 255));  // blue 255 only: writable
+        canvas.Set(3, 0, 1, MakeColour(255, 255, 0));        // all but blue: not writable
+        const auto want = ReferenceCopy(canvas, 5, 1);
+        CopySlotMasked(canvas.stack, 5, 1, 0);
+        EXPECT_EQ(canvas.Bytes(5), want) << "width " << width;
+    }
+}
+
 TEST(CopySlotMasked, StaysInsideTheCanvasFormat) {
     // A larger range format copies only what entry 0's bounds allow.
     TestCanvas canvas(3, 2);
@@ -173,6 +190,11 @@ TEST(CopyRectKeyed, PixelsLandWhereTheyBelong) {
     CopyRectKeyed(canvas.stack, kNoKeyColour, 4, 0, 0, -1, -1, 0, 3, 2, 4, 0, 0);
     EXPECT_EQ(canvas.Get(4, 0, 0, 4), MakeColour(1, 1, 0));
     EXPECT_EQ(canvas.Get(4, 2, 1, 4), MakeColour(3, 2, 0));
+    // The whole size stays the smaller slot's when the copy starts left of the target.
+    FillBitmap(canvas.stack.Bitmap(4), 0);
+    CopyRectKeyed(canvas.stack, kNoKeyColour, 4, -1, 0, -1, -1, 0, 0, 0, 4, 0, 0);
+    EXPECT_EQ(canvas.Get(4, 1, 0, 4), 0xFFFFFFu);
+    EXPECT_EQ(canvas.Get(4, 2, 0, 4), 0u);
 }
 
 TEST(CopyRectKeyed, MaskCountsOnlyWithTheFlag) {
@@ -190,6 +212,74 @@ TEST(CopyRectKeyed, MaskCountsOnlyWithTheFlag) {
         const PointSet masked{{3, 1}, {1, 2}, {2, 2}, {3, 2}};
         EXPECT_EQ(canvas.Landed(), flag ? masked : all) << flag;
         EXPECT_EQ(canvas.stack.maskEnabled, 1);
+    }
+}
+
+// The plain keyed copy: every source pixel of the rectangle, each side tested by IsWritable in
+// its own format with the mask on only when asked.
+void PlainKeyedCopy(LayerStack& stack, COLORREF key, int target, int tx, int ty, int w, int h,
+                    int source, int sx0, int sy0, int targetFormat, int sourceFormat, int useMask) {
+    const SlotView to = ViewOf(stack, target, targetFormat);
+    const SlotView from = ViewOf(stack, source, sourceFormat);
+    const int saved = stack.maskEnabled;
+    if (!useMask) stack.maskEnabled = 0;
+    if (w == -1) w = std::min(to.width, from.width);
+    if (h == -1) h = std::min(to.height, from.height);
+    for (int sy = sy0; sy < sy0 + h; ++sy) {
+        for (int sx = sx0; sx < sx0 + w; ++sx) {
+            const int x = tx + sx - sx0, y = ty + sy - sy0;
+            if (!from.Contains(sx, sy) || !to.Contains(x, y)) continue;
+            if (!stack.IsWritable(sx, sy, from.Offset(sx, sy), sourceFormat) ||
+                !stack.IsWritable(x, y, to.Offset(x, y), targetFormat))
+                continue;
+            if (LoadPixel(from.At(sx, sy)) != key) std::copy_n(from.At(sx, sy), 3, to.At(x, y));
+        }
+    }
+    stack.maskEnabled = saved;
+}
+
+// Copies between the canvas and a range of another size, either way, partly outside both and
+// under a ragged mask, must move exactly the pixels the plain copy does.
+TEST(CopyRectKeyed, MatchesThePlainCopyBetweenFormats) {
+    std::mt19937 rng(23);
+    for (int i = 0; i < 400; ++i) {
+        const int width = 1 + static_cast<int>(rng() % 25),
+                  height = 1 + static_cast<int>(rng() % 25);
+        const int rangeWidth = 1 + static_cast<int>(rng() % 20);
+        const int rangeHeight = 1 + static_cast<int>(rng() % 20);
+        TestCanvas canvas(width, height), plain(width, height);
+        for (TestCanvas* c : {&canvas, &plain}) {
+            c->stack.DefineFormat(4, rangeWidth, rangeHeight);
+            c->stack.CreateSlotBitmap(4, c->stack.Format(4));
+        }
+        canvas.Randomise(5, rng, 3);
+        // Distinct range pixels, a quarter of them of the key colour, like the canvas's greys.
+        const COLORREF keyGrey = MakeColour(1, 1, 1);
+        const SlotView range = canvas.View(4, 4);
+        for (int y = 0; y < rangeHeight; ++y)
+            for (int x = 0; x < rangeWidth; ++x)
+                StorePixel(range.At(x, y), rng() % 4 ? MakeColour(x, y, 7) : keyGrey);
+        canvas.MaskWhere([&](int, int) { return rng() % 3 != 0; });
+        canvas.stack.maskEnabled = static_cast<int>(rng() % 2);
+        plain.stack.maskEnabled = canvas.stack.maskEnabled;
+        for (int slot : {3, 4, 5})
+            LayerStack::CopyBitmap(plain.stack.Bitmap(slot), canvas.stack.Bitmap(slot));
+
+        const bool intoRange = i % 2 == 1;
+        const int target = intoRange ? 4 : 5, source = intoRange ? 5 : 4;
+        const int targetFormat = intoRange ? 4 : 0, sourceFormat = intoRange ? 0 : 4;
+        const COLORREF key = rng() % 2 ? kNoKeyColour : keyGrey;
+        const auto coordinate = [&] { return static_cast<int>(rng() % 24) - 6; };
+        const auto size = [&] { return rng() % 4 == 0 ? -1 : static_cast<int>(rng() % 30) - 2; };
+        const int tx = coordinate(), ty = coordinate(), w = size(), h = size();
+        const int sx = coordinate(), sy = coordinate(), useMask = static_cast<int>(rng() % 2);
+        CopyRectKeyed(canvas.stack, key, target, tx, ty, w, h, source, sx, sy, targetFormat,
+                      sourceFormat, useMask);
+        PlainKeyedCopy(plain.stack, key, target, tx, ty, w, h, source, sx, sy, targetFormat,
+                       sourceFormat, useMask);
+        EXPECT_EQ(canvas.Bytes(target), plain.Bytes(target))
+            << "copy " << w << "x" << h << " from " << sx << "," << sy << " to " << tx << "," << ty
+            << (intoRange ? " into the range" : " onto the canvas");
     }
 }
 
