@@ -41,15 +41,26 @@ BitmapHandle LayerStack::CreateSlotBitmap(int slot, const SlotFormat* format) {
     if (!IsSlot(slot)) return nullptr;
     if (!format) format = Format(0);
     if (!format) return nullptr;
-    const int w = format->header.biWidth;
-    const int h = format->header.biHeight;
+    return InstallBitmap(slot, MakeBitmap(*format));
+}
+
+std::unique_ptr<SlotBitmap> LayerStack::MakeBitmap(const SlotFormat& format, bool zeroed) {
+    const int w = format.header.biWidth;
+    const int h = format.header.biHeight;
     if (!IsValidSlotSize(w, h)) return nullptr;
     auto bitmap = std::make_unique<SlotBitmap>();
     bitmap->width = w;
     bitmap->height = h;
     bitmap->stride = RowStride(w);
-    bitmap->pixels.reset(new (std::nothrow) std::uint8_t[bitmap->ByteSize()]());
+    const std::size_t bytes = bitmap->ByteSize();
+    bitmap->pixels.reset(zeroed ? new (std::nothrow) std::uint8_t[bytes]()
+                                : new (std::nothrow) std::uint8_t[bytes]);
     if (!bitmap->pixels) return nullptr;
+    return bitmap;
+}
+
+BitmapHandle LayerStack::InstallBitmap(int slot, std::unique_ptr<SlotBitmap> bitmap) {
+    if (!IsSlot(slot) || !bitmap) return nullptr;
     bitmap_[slot] = std::move(bitmap);
     return bitmap_[slot].get();
 }

@@ -63,6 +63,13 @@ class LayerStack {
     // such format or the memory cannot be had.
     BitmapHandle CreateSlotBitmap(int slot, const SlotFormat* format = nullptr);
 
+    // A bitmap of the format's geometry that belongs to no slot yet, zeroed unless the caller
+    // overwrites every byte itself; null when the size is not one the program builds or the
+    // memory cannot be had.
+    static std::unique_ptr<SlotBitmap> MakeBitmap(const SlotFormat& format, bool zeroed = true);
+    // Makes the bitmap the slot's own, replacing what the slot had.
+    BitmapHandle InstallBitmap(int slot, std::unique_ptr<SlotBitmap> bitmap);
+
     // Removes the slot's bitmap.
     void DeleteSlotBitmap(int slot);
 

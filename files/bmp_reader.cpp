@@ -50,17 +50,35 @@ std::vector<std::uint8_t> ReadHead(std::ifstream& in, std::uint64_t length) {
     return head;
 }
 
-// Reads the pixel data in one block; only as much as the decoder can use.
-BmpRefusal ReadPixelData(std::ifstream& in, const BmpLayout& layout,
-                         std::unique_ptr<std::uint8_t[]>& data) {
-    const std::size_t count = static_cast<std::size_t>(layout.pixelBytes);
-    data.reset(new (std::nothrow) std::uint8_t[count]);
-    if (!data) return BmpRefusal::NoMemory;
+// Reads count bytes from the file's offset into memory; Damaged when the file ends first.
+BmpRefusal ReadAt(std::ifstream& in, std::uint64_t offset, std::uint8_t* into, std::size_t count) {
     in.clear();
-    in.seekg(static_cast<std::streamoff>(layout.pixelOffset));
-    in.read(reinterpret_cast<char*>(data.get()), static_cast<std::streamsize>(count));
+    in.seekg(static_cast<std::streamoff>(offset));
+    in.read(reinterpret_cast<char*>(into), static_cast<std::streamsize>(count));
     return in.gcount() == static_cast<std::streamsize>(count) ? BmpRefusal::None
                                                               : BmpRefusal::Damaged;
+}
+
+// Files whose pixel array already is the slot's layout (every file this program writes) are
+// read straight into the bitmap.
+bool IsSlotLayout(const BmpLayout& layout, int stride, int height) {
+    const std::uint64_t bytes = static_cast<std::uint64_t>(stride) * height;
+    return layout.encoding == BmpEncoding::Rgb24 && !layout.topDown &&
+           BmpSourceStride(layout) == static_cast<std::uint64_t>(stride) &&
+           layout.pixelBytes == bytes;
+}
+
+// Fills the new bitmap from the file: directly, or through the decoder.
+BmpRefusal ReadPixels(std::ifstream& in, const BmpLayout& layout, SlotBitmap& bitmap) {
+    if (IsSlotLayout(layout, bitmap.stride, bitmap.height))
+        return ReadAt(in, layout.pixelOffset, bitmap.pixels.get(), bitmap.ByteSize());
+    const std::size_t count = static_cast<std::size_t>(layout.pixelBytes);
+    std::unique_ptr<std::uint8_t[]> data(new (std::nothrow) std::uint8_t[count]);
+    if (!data) return BmpRefusal::NoMemory;
+    const BmpRefusal read = ReadAt(in, layout.pixelOffset, data.get(), count);
+    if (read != BmpRefusal::None) return read;
+    DecodeBmpPixels(layout, {data.get(), count}, bitmap.pixels.get(), bitmap.stride);
+    return BmpRefusal::None;
 }
 
 bool IsDirectory(const std::filesystem::path& p) {
@@ -83,18 +101,17 @@ BitmapHandle ReadBitmapFile(MessageSink& messages, LayerStack& stack, const std:
     const BmpParseResult parsed = ParseBmpHeaders(head, length);
     if (parsed.refusal != BmpRefusal::None) return Refuse(messages, RefusalText(parsed.refusal));
     const BmpLayout& layout = parsed.layout;
-    std::unique_ptr<std::uint8_t[]> data;
-    const BmpRefusal readFailure = ReadPixelData(in, layout, data);
+    const SlotFormat format = MakeSlotFormat(layout.width, layout.height);
+    // The direct read fills every byte, padding included; the decoder leaves some untouched.
+    const bool direct = IsSlotLayout(layout, RowStride(layout.width), layout.height);
+    std::unique_ptr<SlotBitmap> bitmap = LayerStack::MakeBitmap(format, !direct);
+    if (!bitmap) return Refuse(messages, kBmpNoMemoryText);
+    const BmpRefusal readFailure = ReadPixels(in, layout, *bitmap);
     if (readFailure != BmpRefusal::None) return Refuse(messages, RefusalText(readFailure));
 
-    // Everything that can fail has been done: only now is the slot's old bitmap replaced.
-    const SlotFormat format = MakeSlotFormat(layout.width, layout.height);
-    BitmapHandle bitmap = stack.CreateSlotBitmap(slot, &format);
-    if (!bitmap) return Refuse(messages, kBmpNoMemoryText);
-    DecodeBmpPixels(layout, {data.get(), static_cast<std::size_t>(layout.pixelBytes)},
-                    bitmap->pixels.get(), bitmap->stride);
+    // Everything that can fail has been done: only now are the slot and its format replaced.
     stack.DefineFormat(formatEntry, layout.width, layout.height);
-    return bitmap;
+    return stack.InstallBitmap(slot, std::move(bitmap));
 }
 
 }  // namespace daub
