@@ -6,7 +6,8 @@ include(GoogleTest)
 add_executable(daubix_tests ${DAUBIX_TEST_SOURCES})
 target_link_libraries(daubix_tests PRIVATE daubix_headless GTest::gtest GTest::gtest_main)
 target_compile_definitions(daubix_tests PRIVATE
-  DAUBIX_TESTDATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
+  DAUBIX_TESTDATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
+  DAUBIX_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
 find_package(PNG QUIET)
 if(PNG_FOUND)
   target_link_libraries(daubix_tests PRIVATE PNG::PNG)
@@ -14,11 +15,28 @@ if(PNG_FOUND)
 endif()
 gtest_discover_tests(daubix_tests DISCOVERY_TIMEOUT 60)
 
-# The icon's pixel art must stay something the cross build can turn into an .ico.
+# The resources: the host tools draw the pictures, and where a resource compiler for
+# Windows is at hand daubix.rc is compiled as the Windows build does, for the tests to read.
 add_subdirectory(resources/tools ${CMAKE_BINARY_DIR}/resource-tools)
-add_test(NAME resources.icon_art
-  COMMAND ico_from_text ${PROJECT_SOURCE_DIR}/resources/icons/daubix.txt
-          ${CMAKE_BINARY_DIR}/resource-tools/daubix.ico)
+set(DAUBIX_ICO_FROM_TEXT $<TARGET_FILE:ico_from_text>)
+set(DAUBIX_CUR_FROM_TEXT $<TARGET_FILE:cur_from_text>)
+set(DAUBIX_BMP_FROM_TEXT $<TARGET_FILE:bmp_from_text>)
+set(DAUBIX_ART_TOOL_DEPENDS ico_from_text cur_from_text bmp_from_text)
+include(${PROJECT_SOURCE_DIR}/resources/resources.cmake)
+find_program(DAUBIX_WINDRES NAMES x86_64-w64-mingw32-windres windres)
+if(DAUBIX_WINDRES)
+  add_custom_command(OUTPUT ${DAUBIX_RESOURCE_DIR}/daubix.res
+    COMMAND ${DAUBIX_WINDRES} --codepage=65001 -O res -I ${DAUBIX_RESOURCE_DIR}
+            ${PROJECT_SOURCE_DIR}/resources/daubix.rc ${DAUBIX_RESOURCE_DIR}/daubix.res
+    DEPENDS ${PROJECT_SOURCE_DIR}/resources/daubix.rc ${DAUBIX_RESOURCE_INPUTS}
+    COMMENT "Compiling daubix.rc for the tests")
+  add_custom_target(daubix_res DEPENDS ${DAUBIX_RESOURCE_DIR}/daubix.res)
+  add_dependencies(daubix_tests daubix_res)
+  target_compile_definitions(daubix_tests PRIVATE
+    DAUBIX_COMPILED_RESOURCES="${DAUBIX_RESOURCE_DIR}/daubix.res")
+else()
+  add_dependencies(daubix_tests daubix_art)
+endif()
 
 if(DAUBIX_BENCH)
   find_package(benchmark QUIET)

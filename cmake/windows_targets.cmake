@@ -8,45 +8,48 @@ set(DAUBIX_WIN32_DEFINES UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 file(GLOB DAUBIX_WIN32_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/platform/win32/*.cpp)
 list(FILTER DAUBIX_WIN32_SOURCES EXCLUDE REGEX "/win_main\\.cpp$")
 add_library(daubix_win32 STATIC ${DAUBIX_WIN32_SOURCES})
-target_link_libraries(daubix_win32 PUBLIC daubix_app)
+target_link_libraries(daubix_win32 PUBLIC daubix_app comctl32 comdlg32 shell32 gdi32 user32)
 target_compile_definitions(daubix_win32 PUBLIC ${DAUBIX_WIN32_DEFINES})
 
-# Resources: the icon is drawn from its pixel art by a host program at build time.
-set(DAUBIX_RESOURCE_DIR ${CMAKE_BINARY_DIR}/resources)
-configure_file(${PROJECT_SOURCE_DIR}/resources/daubix_version.h.in
-  ${DAUBIX_RESOURCE_DIR}/daubix_version.h)
+# Resources: the icon, the cursors and the two bitmaps are drawn from their text sources by
+# host programs at build time (resources/resources.cmake).
+set(DAUBIX_ART_TOOLS ico_from_text cur_from_text bmp_from_text)
 if(CMAKE_CROSSCOMPILING)
   include(ExternalProject)
-  set(DAUBIX_ICO_FROM_TEXT ${CMAKE_BINARY_DIR}/host-tools/ico_from_text${CMAKE_HOST_EXECUTABLE_SUFFIX})
+  set(DAUBIX_ART_TOOL_PATHS)
+  foreach(tool ${DAUBIX_ART_TOOLS})
+    list(APPEND DAUBIX_ART_TOOL_PATHS
+      ${CMAKE_BINARY_DIR}/host-tools/${tool}${CMAKE_HOST_EXECUTABLE_SUFFIX})
+  endforeach()
   ExternalProject_Add(daubix_host_tools
     SOURCE_DIR ${PROJECT_SOURCE_DIR}/resources/tools
     BINARY_DIR ${CMAKE_BINARY_DIR}/host-tools
     CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON
-    BUILD_BYPRODUCTS ${DAUBIX_ICO_FROM_TEXT})
-  set(DAUBIX_ICO_TOOL_TARGET daubix_host_tools)
+    BUILD_BYPRODUCTS ${DAUBIX_ART_TOOL_PATHS})
+  list(GET DAUBIX_ART_TOOL_PATHS 0 DAUBIX_ICO_FROM_TEXT)
+  list(GET DAUBIX_ART_TOOL_PATHS 1 DAUBIX_CUR_FROM_TEXT)
+  list(GET DAUBIX_ART_TOOL_PATHS 2 DAUBIX_BMP_FROM_TEXT)
+  set(DAUBIX_ART_TOOL_DEPENDS daubix_host_tools ${DAUBIX_ART_TOOL_PATHS})
 else()
   add_subdirectory(${PROJECT_SOURCE_DIR}/resources/tools ${CMAKE_BINARY_DIR}/host-tools)
   set(DAUBIX_ICO_FROM_TEXT $<TARGET_FILE:ico_from_text>)
-  set(DAUBIX_ICO_TOOL_TARGET ico_from_text)
+  set(DAUBIX_CUR_FROM_TEXT $<TARGET_FILE:cur_from_text>)
+  set(DAUBIX_BMP_FROM_TEXT $<TARGET_FILE:bmp_from_text>)
+  set(DAUBIX_ART_TOOL_DEPENDS ${DAUBIX_ART_TOOLS})
 endif()
-add_custom_command(OUTPUT ${DAUBIX_RESOURCE_DIR}/daubix.ico
-  COMMAND ${DAUBIX_ICO_FROM_TEXT} ${PROJECT_SOURCE_DIR}/resources/icons/daubix.txt
-          ${DAUBIX_RESOURCE_DIR}/daubix.ico
-  DEPENDS ${PROJECT_SOURCE_DIR}/resources/icons/daubix.txt ${DAUBIX_ICO_TOOL_TARGET}
-          ${DAUBIX_ICO_FROM_TEXT}
-  COMMENT "Drawing the program icon")
-add_custom_target(daubix_icon DEPENDS ${DAUBIX_RESOURCE_DIR}/daubix.ico)
+include(${PROJECT_SOURCE_DIR}/resources/resources.cmake)
 set_source_files_properties(${PROJECT_SOURCE_DIR}/resources/daubix.rc PROPERTIES
-  OBJECT_DEPENDS "${DAUBIX_RESOURCE_DIR}/daubix.ico;${DAUBIX_RESOURCE_DIR}/daubix_version.h")
+  OBJECT_DEPENDS "${DAUBIX_RESOURCE_INPUTS}"
+  COMPILE_OPTIONS "${DAUBIX_RC_CODEPAGE_OPTION}")
 
 add_executable(Daubix WIN32
   ${PROJECT_SOURCE_DIR}/platform/win32/win_main.cpp
   ${PROJECT_SOURCE_DIR}/resources/daubix.rc)
 target_link_libraries(Daubix PRIVATE daubix_win32)
 target_include_directories(Daubix PRIVATE ${DAUBIX_RESOURCE_DIR})
-add_dependencies(Daubix daubix_icon)
+add_dependencies(Daubix daubix_art)
 
 # The start-up checker: starts Daubix.exe twice and watches its windows from outside.
 add_executable(daubix_startup_check ${PROJECT_SOURCE_DIR}/tests/wine/startup_check.cpp)
@@ -70,8 +73,16 @@ if(NOT GTest_FOUND AND EXISTS ${DAUBIX_GTEST_SOURCE_DIR}/CMakeLists.txt)
   endforeach()
 endif()
 if(TARGET GTest::gtest)
-  file(GLOB DAUBIX_WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win32/*.cpp)
-  add_executable(daubix_wintests ${DAUBIX_TEST_SOURCES} ${DAUBIX_WIN32_TEST_SOURCES})
+  # The backend's tests load the program's own menus and dialog templates, and a few
+  # templates of their own (tests/win32/*.rc).
+  file(GLOB DAUBIX_WIN32_TEST_SOURCES CONFIGURE_DEPENDS
+    ${PROJECT_SOURCE_DIR}/tests/win32/*.cpp ${PROJECT_SOURCE_DIR}/tests/win32/*.rc)
+  set_source_files_properties(${PROJECT_SOURCE_DIR}/tests/win32/test_dialogs.rc PROPERTIES
+    COMPILE_OPTIONS "${DAUBIX_RC_CODEPAGE_OPTION}")
+  add_executable(daubix_wintests ${DAUBIX_TEST_SOURCES} ${DAUBIX_WIN32_TEST_SOURCES}
+    ${PROJECT_SOURCE_DIR}/resources/daubix.rc)
+  target_include_directories(daubix_wintests PRIVATE ${DAUBIX_RESOURCE_DIR})
+  add_dependencies(daubix_wintests daubix_art)
   target_link_libraries(daubix_wintests PRIVATE
     daubix_headless daubix_win32 GTest::gtest GTest::gtest_main)
   target_compile_definitions(daubix_wintests PRIVATE

@@ -20,4 +20,18 @@ struct MutexHandle {
     bool operator==(const MutexHandle&) const = default;
 };
 
+struct MenuHandle {
+    std::uintptr_t value = 0;
+
+    explicit operator bool() const { return value != 0; }
+    bool operator==(const MenuHandle&) const = default;
+};
+
+struct CursorHandle {
+    std::uintptr_t value = 0;
+
+    explicit operator bool() const { return value != 0; }
+    bool operator==(const CursorHandle&) const = default;
+};
+
 }  // namespace daub

@@ -18,10 +18,15 @@ inline constexpr unsigned kDestroy = 0x0002;
 inline constexpr unsigned kSize = 0x0005;
 inline constexpr unsigned kPaint = 0x000F;
 inline constexpr unsigned kClose = 0x0010;
+inline constexpr unsigned kSetCursor = 0x0020;
+inline constexpr unsigned kNcDestroy = 0x0082;
 inline constexpr unsigned kKeyDown = 0x0100;
+inline constexpr unsigned kInitDialog = 0x0110;
 inline constexpr unsigned kCommand = 0x0111;
 inline constexpr unsigned kHScroll = 0x0114;
 inline constexpr unsigned kVScroll = 0x0115;
+// wParam: the popup menu about to open.
+inline constexpr unsigned kInitMenuPopup = 0x0117;
 inline constexpr unsigned kMouseMove = 0x0200;
 inline constexpr unsigned kLButtonDown = 0x0201;
 inline constexpr unsigned kLButtonUp = 0x0202;
@@ -30,5 +35,20 @@ inline constexpr unsigned kRButtonUp = 0x0205;
 inline constexpr unsigned kDropFiles = 0x0233;
 inline constexpr unsigned kUser = 0x0400;
 }  // namespace wm
+
+// The low and high words of wParam and lParam, as LOWORD and HIWORD take them.
+constexpr int LowWord(std::uintptr_t value) {
+    return static_cast<int>(value & 0xFFFF);
+}
+constexpr int HighWord(std::uintptr_t value) {
+    return static_cast<int>((value >> 16) & 0xFFFF);
+}
+// Signed client coordinates of a mouse message's lParam.
+constexpr int PointX(std::intptr_t lParam) {
+    return static_cast<std::int16_t>(lParam & 0xFFFF);
+}
+constexpr int PointY(std::intptr_t lParam) {
+    return static_cast<std::int16_t>((lParam >> 16) & 0xFFFF);
+}
 
 }  // namespace daub

@@ -1,7 +1,13 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "platform/device_context.h"
+#include "platform/file_dialog.h"
 #include "platform/handles.h"
 #include "platform/message.h"
 #include "platform/scroll_info.h"
@@ -10,6 +16,7 @@
 namespace daub {
 
 class Window;
+class DialogModel;
 
 struct CreatedMutex {
     MutexHandle handle;
@@ -46,6 +53,69 @@ class Platform {
     virtual void SetScrollBar(WindowHandle window, int bar, const ScrollInfo& info,
                               bool redraw) = 0;
     virtual bool PostWindowMessage(WindowHandle window, const Message& message) = 0;
+    // Delivers the message at once and gives back the handler's result (SendMessage).
+    virtual std::intptr_t SendWindowMessage(WindowHandle window, const Message& message) = 0;
+    virtual PixelRect WindowRect(WindowHandle window) = 0;  // screen coordinates
+    virtual void MoveNativeWindow(WindowHandle window, int x, int y, int width, int height,
+                                  bool repaint) = 0;
+    // Asks for a WM_PAINT of the whole client area, the background erased first.
+    virtual void InvalidateWindow(WindowHandle window) = 0;
+    // Drawing in WM_PAINT (BeginPaint until the context is gone, then EndPaint).
+    virtual std::unique_ptr<DeviceContext> PaintContext(WindowHandle window) = 0;
+    // Drawing on the client area outside WM_PAINT (GetDC); the context lives until released.
+    virtual std::unique_ptr<DeviceContext> ClientContext(WindowHandle window) = 0;
+
+    // Menus. Positions count from 0; MenuItemId gives -1 for an item that opens a submenu.
+    virtual MenuHandle LoadMenuResource(const std::string& name) = 0;
+    virtual void SetWindowMenu(WindowHandle window, MenuHandle menu) = 0;
+    virtual MenuHandle WindowMenu(WindowHandle window) = 0;
+    virtual MenuHandle SubMenu(MenuHandle menu, int position) = 0;
+    virtual int MenuItemCount(MenuHandle menu) = 0;
+    virtual int MenuItemId(MenuHandle menu, int position) = 0;
+    virtual void DeleteMenuItemAt(MenuHandle menu, int position) = 0;
+    virtual void AppendMenuItem(MenuHandle menu, int id, const std::string& text, bool enabled) = 0;
+    // By command id, anywhere in the menu and its submenus.
+    virtual void CheckMenuItem(MenuHandle menu, int id, bool checked) = 0;
+    virtual void EnableMenuItem(MenuHandle menu, int id, bool enabled) = 0;
+    // Keyboard messages for the window go through the accelerator table first.
+    virtual void UseAccelerators(const std::string& tableName, WindowHandle target) = 0;
+
+    // Cursors and the mouse.
+    virtual CursorHandle LoadCursorResource(int id) = 0;
+    virtual void SetCursor(CursorHandle cursor) = 0;
+    virtual void SetCapture(WindowHandle window) = 0;
+    virtual void ReleaseCapture() = 0;
+
+    // Dialogs from the executable's templates. A modeless dialog's window object gets its
+    // messages like any window (WM_INITDIALOG first); RunModalDialog gives 1 for OK, 2 for
+    // Cancel.
+    virtual WindowHandle CreateModelessDialog(Window& window, int templateId,
+                                              WindowHandle owner) = 0;
+    virtual int RunModalDialog(DialogModel& model, WindowHandle owner) = 0;
+    // The open or save dialog; nothing when the user cancels.
+    virtual std::optional<std::string> AskFileName(WindowHandle owner,
+                                                   const FileDialogRequest& request) = 0;
+    // The colour dialog, starting at initial; nothing when the user cancels.
+    virtual std::optional<std::uint32_t> ChooseColour(WindowHandle owner,
+                                                      std::uint32_t initial) = 0;
+
+    // The clipboard holds at most one picture, given and taken as 24-bit pixels.
+    virtual bool ClipboardHasBitmap() = 0;
+    virtual bool PutClipboardBitmap(WindowHandle owner, const PixelImage& picture) = 0;
+    // The picture as width, height and bottom-up 24-bit rows of (3 * width + 3) & ~3 bytes.
+    struct ClipboardPicture {
+        int width = 0;
+        int height = 0;
+        std::vector<std::uint8_t> bits;
+    };
+    virtual std::optional<ClipboardPicture> TakeClipboardBitmap(WindowHandle owner) = 0;
+
+    // The files of a WM_DROPFILES (its wParam); the drop is finished afterwards.
+    virtual std::vector<std::string> DroppedFiles(std::uintptr_t drop) = 0;
+
+    // The executable's full path, and the process's current directory.
+    virtual std::string ModulePath() = 0;
+    virtual bool ChangeDirectory(const std::string& path) = 0;
 
     // Runs the message loop until PostQuit; gives back the exit code that was posted.
     virtual int RunMessageLoop() = 0;

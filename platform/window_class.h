@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/handles.h"
+
 namespace daub {
 
 // What a window class paints its background with: a solid colour (0x00BBGGRR) or one of
@@ -16,6 +18,9 @@ struct ClassBackground {
     bool operator==(const ClassBackground&) const = default;
 };
 
+// The system colour index of window backgrounds (COLOR_WINDOW).
+inline constexpr int kColourWindow = 5;
+
 struct WindowClass {
     std::string name;
     std::uint32_t style = 0;
@@ -27,6 +32,7 @@ struct WindowClass {
 // Everything CreateWindowEx is told, apart from the window object itself.
 struct WindowSpec {
     std::string className;
+    WindowHandle parent;  // owner or parent window; null for a top-level window
     std::string title;
     std::uint32_t style = 0;
     std::uint32_t exStyle = 0;

@@ -2,12 +2,15 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
+
+#include "platform/platform.h"
 
 namespace daub {
 
-// The named objects of one machine, shared by every headless "process" of a test. A named
-// mutex lives while any handle to it is open, as on Windows.
+// The named objects and the clipboard of one machine, shared by every headless "process" of
+// a test. A named mutex lives while any handle to it is open, as on Windows.
 class HeadlessKernel {
   public:
     // Handle ids are never reused, so a stale handle cannot reach a newer mutex.
@@ -21,6 +24,9 @@ class HeadlessKernel {
     // Runs right after each OpenNamed, before its caller goes on: lets a test put another
     // process's move into that gap.
     std::function<void(const std::string& name)> afterOpenMutex;
+
+    // The clipboard is the machine's: what one process puts there another can take.
+    std::optional<Platform::ClipboardPicture> clipboard;
 
   private:
     int NewHandle(const std::string& name);

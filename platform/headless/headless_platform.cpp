@@ -1,9 +1,45 @@
 #include "platform/headless/headless_platform.h"
 
+#include <algorithm>
+#include <filesystem>
+
+#include "files/file_path.h"
 #include "platform/message_box.h"
 #include "platform/window_styles.h"
 
 namespace daub {
+namespace {
+
+// Sizes past this are taken as this, so that a wild size cannot exhaust memory.
+constexpr int kLargestSide = 16384;
+
+std::shared_ptr<HeadlessSurface> NewSurface(const PixelRect& rect, std::uint32_t background) {
+    return std::make_shared<HeadlessSurface>(std::clamp(rect.Width(), 0, kLargestSide),
+                                             std::clamp(rect.Height(), 0, kLargestSide),
+                                             background);
+}
+
+// The system colours a class background may name, as Windows 10 has them.
+std::uint32_t SystemColour(int index) {
+    switch (index) {
+        case 0:  // COLOR_SCROLLBAR
+            return 0xC8C8C8;
+        case 12:  // COLOR_APPWORKSPACE
+            return 0xABABAB;
+        case 15:  // COLOR_BTNFACE
+            return 0xF0F0F0;
+        default:  // COLOR_WINDOW and the rest
+            return 0xFFFFFF;
+    }
+}
+
+}  // namespace
+
+HeadlessPlatform::HeadlessPlatform(HeadlessKernel& kernel, const ResourceScript* resources)
+    : kernel_(kernel), resources_(resources) {
+    std::error_code error;
+    currentDirectory_ = Utf8FromPath(std::filesystem::current_path(error));
+}
 
 MutexHandle HeadlessPlatform::OpenNamedMutex(const std::string& name) {
     return MutexHandle{static_cast<std::uintptr_t>(kernel_.OpenNamed(name))};
@@ -38,35 +74,60 @@ bool HeadlessPlatform::RegisterWindowClass(const WindowClass& windowClass) {
     return classes_.emplace(windowClass.name, windowClass).second;
 }
 
-WindowHandle HeadlessPlatform::CreateNativeWindow(Window& window, const WindowSpec& spec) {
-    if (!FindClass(spec.className)) return {};
+WindowHandle HeadlessPlatform::NewWindow(Window* object, const WindowSpec& spec) {
     const WindowHandle handle{nextWindow_++};
     HeadlessWindow& record = windows_[handle.value];
-    record.object = &window;
+    record.object = object;
     record.spec = spec;
-    record.visible = (spec.style & ws::kVisible) != 0;
+    record.dialog = spec.className == kDialogClass;
+    record.rect = {spec.x, spec.y, spec.x + spec.width, spec.y + spec.height};
+    record.surface = NewSurface(record.rect, Background(record));
+    return handle;
+}
+
+WindowHandle HeadlessPlatform::CreateNativeWindow(Window& window, const WindowSpec& spec) {
+    if (!FindClass(spec.className)) return {};
+    const WindowHandle handle = NewWindow(&window, spec);
+    HeadlessWindow& record = windows_[handle.value];
     window.Attach(handle);
     Send(handle, {wm::kCreate, 0, 0});
+    if ((spec.style & ws::kVisible) != 0 && Live(handle)) {
+        record.visible = true;
+        MarkForPaint(record);
+    }
     return handle;
 }
 
 void HeadlessPlatform::ShowNativeWindow(WindowHandle window, int showCommand) {
-    if (HeadlessWindow* record = Live(window)) {
-        record->showCommand = showCommand;
-        record->visible = showCommand != sw::kHide;
-    }
+    HeadlessWindow* record = Live(window);
+    if (!record) return;
+    record->showCommand = showCommand;
+    const bool wasVisible = record->visible;
+    record->visible = showCommand != sw::kHide;
+    if (record->visible && !wasVisible) MarkForPaint(*record);
 }
 
 void HeadlessPlatform::UpdateNativeWindow(WindowHandle window) {
-    if (HeadlessWindow* record = Live(window)) ++record->updates;
+    HeadlessWindow* record = Live(window);
+    if (!record) return;
+    ++record->updates;
+    if (record->visible && record->needsPaint) Paint(window);
 }
 
+// The windows it owns go first, as DestroyWindow takes them with their owner.
 void HeadlessPlatform::DestroyNativeWindow(WindowHandle window) {
+    if (!Live(window)) return;
+    for (const WindowHandle other : LiveWindows()) {
+        const HeadlessWindow* owned = Live(other);
+        if (owned && owned->spec.parent == window) DestroyNativeWindow(other);
+    }
     HeadlessWindow* record = Live(window);
     if (!record) return;
     Send(window, {wm::kDestroy, 0, 0});
     record->alive = false;
     record->visible = false;
+    if (capture_ == window) capture_ = {};
+    accelerators_.erase(window.value);
     if (record->object) record->object->Detach();
     record->object = nullptr;
 }
@@ -85,6 +146,81 @@ bool HeadlessPlatform::PostWindowMessage(WindowHandle window, const Message& mes
     if (!Live(window)) return false;
     posted_.emplace_back(window, message);
     return true;
+}
+
+std::intptr_t HeadlessPlatform::SendWindowMessage(WindowHandle window, const Message& message) {
+    return Send(window, message);
+}
+
+PixelRect HeadlessPlatform::WindowRect(WindowHandle window) {
+    const HeadlessWindow* record = Live(window);
+    return record ? record->rect : PixelRect{};
+}
+
+void HeadlessPlatform::MoveNativeWindow(WindowHandle window, int x, int y, int width, int height,
+                                        bool repaint) {
+    HeadlessWindow* record = Live(window);
+    if (!record) return;
+    const bool resized = width != record->rect.Width() || height != record->rect.Height();
+    record->rect = {x, y, x + width, y + height};
+    if (resized) {
+        record->surface = NewSurface(record->rect, Background(*record));
+        MarkForPaint(*record);
+        Send(window, {wm::kSize, 0, MakeLParam(std::max(width, 0), std::max(height, 0))});
+    } else if (repaint) {
+        MarkForPaint(*record);
+    }
+}
+
+void HeadlessPlatform::InvalidateWindow(WindowHandle window) {
+    HeadlessWindow* record = Live(window);
+    if (!record) return;
+    ++record->invalidations;
+    MarkForPaint(*record);
+}
+
+void HeadlessPlatform::MarkForPaint(HeadlessWindow& record) {
+    record.needsPaint = true;
+    record.needsErase = true;
+}
+
+// BeginPaint: the background goes first when the window was invalidated.
+std::unique_ptr<DeviceContext> HeadlessPlatform::PaintContext(WindowHandle window) {
+    HeadlessWindow* record = Live(window);
+    if (!record) return std::make_unique<HeadlessDeviceContext>(NewSurface({}, 0));
+    if (record->needsErase) record->surface->Erase(Background(*record));
+    record->needsErase = false;
+    record->needsPaint = false;
+    return std::make_unique<HeadlessDeviceContext>(record->surface);
+}
+
+std::unique_ptr<DeviceContext> HeadlessPlatform::ClientContext(WindowHandle window) {
+    HeadlessWindow* record = Live(window);
+    if (!record) return std::make_unique<HeadlessDeviceContext>(NewSurface({}, 0));
+    return std::make_unique<HeadlessDeviceContext>(record->surface);
+}
+
+void HeadlessPlatform::Paint(WindowHandle window) {
+    HeadlessWindow* record = Live(window);
+    if (!record) return;
+    record->needsPaint = false;
+    Send(window, {wm::kPaint, 0, 0});
+}
+
+void HeadlessPlatform::PaintPending() {
+    for (const WindowHandle window : LiveWindows()) {
+        const HeadlessWindow* record = Live(window);
+        if (record && record->visible && record->needsPaint) Paint(window);
+    }
+}
+
+std::uint32_t HeadlessPlatform::Background(const HeadlessWindow& record) const {
+    if (record.dialog) return SystemColour(15);
+    const WindowClass* windowClass = FindClass(record.spec.className);
+    if (!windowClass) return SystemColour(5);
+    const ClassBackground& background = windowClass->background;
+    return background.systemColour ? SystemColour(static_cast<int>(background.value))
+                                   : background.value;
 }
 
 int HeadlessPlatform::RunMessageLoop() {
@@ -107,10 +243,39 @@ std::intptr_t HeadlessPlatform::Send(WindowHandle window, const Message& message
     return DefaultHandling(window, message);
 }
 
-// The little of DefWindowProc that the program relies on.
+// The little of DefWindowProc and DefDlgProc that the program relies on. A dialog's own
+// procedure decides what closing it means.
 std::intptr_t HeadlessPlatform::DefaultHandling(WindowHandle window, const Message& message) {
-    if (message.id == wm::kClose) DestroyNativeWindow(window);
-    return 0;
+    HeadlessWindow* record = Live(window);
+    if (!record) return 0;
+    switch (message.id) {
+        case wm::kClose:
+            if (!record->dialog) DestroyNativeWindow(window);
+            return 0;
+        case wm::kPaint:
+            record->needsPaint = false;
+            record->needsErase = false;
+            return 0;
+        case wm::kSetCursor: {
+            const WindowClass* windowClass = FindClass(record->spec.className);
+            const int id = windowClass && windowClass->cursorResource != 0
+                               ? windowClass->cursorResource
+                               : kArrowCursor;
+            CursorHandle cursor = LoadCursorResource(id);
+            SetCursor(cursor ? cursor : CursorHandle{static_cast<std::uintptr_t>(kArrowCursor)});
+            return 1;
+        }
+        default:
+            return 0;
+    }
+}
+
+void HeadlessPlatform::MoveMouse(WindowHandle window, int x, int y) {
+    constexpr int kHitClient = 1;  // HTCLIENT
+    if (!capture_) {
+        Send(window, {wm::kSetCursor, window.value, MakeLParam(kHitClient, wm::kMouseMove)});
+    }
+    Send(window, {wm::kMouseMove, 0, MakeLParam(x, y)});
 }
 
 const WindowClass* HeadlessPlatform::FindClass(const std::string& name) const {
@@ -123,6 +288,11 @@ const HeadlessWindow* HeadlessPlatform::Find(WindowHandle window) const {
     return it == windows_.end() ? nullptr : &it->second;
 }
 
+const HeadlessSurface* HeadlessPlatform::Surface(WindowHandle window) const {
+    const HeadlessWindow* record = Find(window);
+    return record ? record->surface.get() : nullptr;
+}
+
 std::vector<WindowHandle> HeadlessPlatform::LiveWindows() const {
     std::vector<WindowHandle> live;
     for (const auto& [value, record] : windows_) {
@@ -132,6 +302,11 @@ std::vector<WindowHandle> HeadlessPlatform::LiveWindows() const {
 }
 
 HeadlessWindow* HeadlessPlatform::Live(WindowHandle window) {
+    const auto it = windows_.find(window.value);
+    return it == windows_.end() || !it->second.alive ? nullptr : &it->second;
+}
+
+const HeadlessWindow* HeadlessPlatform::Live(WindowHandle window) const {
     const auto it = windows_.find(window.value);
     return it == windows_.end() || !it->second.alive ? nullptr : &it->second;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/win32_api.h"
 
 #include "platform/handles.h"
 
@@ -17,6 +17,18 @@ inline HANDLE ToHandle(MutexHandle mutex) {
 }
 inline MutexHandle FromHandle(HANDLE mutex) {
     return MutexHandle{reinterpret_cast<std::uintptr_t>(mutex)};
+}
+inline HMENU ToHmenu(MenuHandle menu) {
+    return reinterpret_cast<HMENU>(menu.value);
+}
+inline MenuHandle FromHmenu(HMENU menu) {
+    return MenuHandle{reinterpret_cast<std::uintptr_t>(menu)};
+}
+inline HCURSOR ToHcursor(CursorHandle cursor) {
+    return reinterpret_cast<HCURSOR>(cursor.value);
+}
+inline CursorHandle FromHcursor(HCURSOR cursor) {
+    return CursorHandle{reinterpret_cast<std::uintptr_t>(cursor)};
 }
 
 }  // namespace daub

@@ -55,7 +55,7 @@ bool Win32Platform::RegisterWindowClass(const WindowClass& windowClass) {
 WindowHandle Win32Platform::CreateNativeWindow(Window& window, const WindowSpec& spec) {
     HWND hwnd = CreateWindowExW(spec.exStyle, Widen(spec.className).c_str(),
                                 Widen(spec.title).c_str(), spec.style, spec.x, spec.y, spec.width,
-                                spec.height, nullptr, nullptr, instance_, &window);
+                                spec.height, ToHwnd(spec.parent), nullptr, instance_, &window);
     return FromHwnd(hwnd);
 }
 
@@ -93,18 +93,23 @@ bool Win32Platform::PostWindowMessage(WindowHandle window, const Message& messag
     return PostMessageW(ToHwnd(window), message.id, message.wParam, message.lParam) != 0;
 }
 
-int Win32Platform::RunMessageLoop() {
-    MSG msg = {};
-    BOOL got;
-    while ((got = GetMessageW(&msg, nullptr, 0, 0)) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return got == 0 ? static_cast<int>(msg.wParam) : 1;
+std::intptr_t Win32Platform::SendWindowMessage(WindowHandle window, const Message& message) {
+    return SendMessageW(ToHwnd(window), message.id, message.wParam, message.lParam);
 }
 
-void Win32Platform::PostQuit(int exitCode) {
-    PostQuitMessage(exitCode);
+PixelRect Win32Platform::WindowRect(WindowHandle window) {
+    RECT rect = {};
+    GetWindowRect(ToHwnd(window), &rect);
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+void Win32Platform::MoveNativeWindow(WindowHandle window, int x, int y, int width, int height,
+                                     bool repaint) {
+    MoveWindow(ToHwnd(window), x, y, width, height, repaint);
+}
+
+void Win32Platform::InvalidateWindow(WindowHandle window) {
+    InvalidateRect(ToHwnd(window), nullptr, TRUE);
 }
 
 // A solid brush given to a class is the class's own: Windows deletes it with the class.
@@ -114,7 +119,7 @@ HBRUSH Win32Platform::ClassBrush(const ClassBackground& background) const {
     return CreateSolidBrush(background.value);
 }
 
-// Until the executable carries the program's own cursors, the system arrow stands in.
+// A cursor missing from the executable gives the system arrow, never no cursor at all.
 HCURSOR Win32Platform::ClassCursor(int resource) const {
     HCURSOR cursor = nullptr;
     if (resource != 0) cursor = LoadCursorW(instance_, MAKEINTRESOURCEW(resource));

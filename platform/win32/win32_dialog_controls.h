@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/win32/win32_api.h"
+
+#include "platform/dialog_model.h"
+
+namespace daub {
+
+// The controls of a live dialog, by control id.
+class Win32DialogControls : public DialogControls {
+  public:
+    explicit Win32DialogControls(HWND dialog) : dialog_(dialog) {}
+
+    HWND Dialog() const { return dialog_; }
+    // Whether the model moved the focus itself (then the dialog leaves it where it is).
+    bool FocusWasSet() const { return focusSet_; }
+
+    std::string Text(int control) const override;
+    void SetText(int control, const std::string& text) override;
+    bool Checked(int control) const override;
+    void SetChecked(int control, bool checked) override;
+    void Focus(int control) override;
+    int ShowMessageBox(const std::string& text, const std::string& caption, unsigned type) override;
+
+  private:
+    HWND dialog_;
+    bool focusSet_ = false;
+};
+
+}  // namespace daub
