@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/command_ids.h"
 #include "platform/platform.h"
 #include "platform/window_styles.h"
 
@@ -7,23 +8,59 @@ namespace daub {
 
 const MessageEntry<TDaubWindow> TDaubWindow::kMessages[] = {
     {wm::kDestroy, &TDaubWindow::OnDestroy},
+    {wm::kClose, &TDaubWindow::OnClose},
+    {wm::kCommand, &TDaubWindow::OnCommand},
+    {wm::kInitMenuPopup, &TDaubWindow::OnInitMenuPopup},
+    {notify::kToolbox, &TDaubWindow::OnToolboxChanged},
+    {notify::kColourBox, &TDaubWindow::OnColourBoxChanged},
+    {notify::kMaskSwitch, &TDaubWindow::OnMaskSwitched},
+    {notify::kLayerCommand, &TDaubWindow::OnLayerCommand},
+    {notify::kLayerImageGone, &TDaubWindow::OnLayerImageGone},
+    {notify::kCurveSettings, &TDaubWindow::OnCurveSettingsChanged},
 };
 
-TDaubWindow::TDaubWindow(Platform& platform) : Window(platform) {
+TDaubWindow::TDaubWindow(Platform& platform, ConfigurationSystem& system)
+    : Window(platform),
+      toolbox(platform),
+      palette(platform),
+      curveSettingsDialog(platform),
+      system_(system) {
+    ReadSettings();
     BuildLayerStack(doc);
+    LoadResources();
     RegisterClasses();
     CreateMainWindow();
+    CreateSatellites();
+    doc.layerImageVisible = 1;
+    TakeSatelliteValues();
+    toolbox.Create(Handle());
+    palette.Create(Handle());
+    curveSettingsDialog.settings = doc.curveSettings;
+    curveSettingsDialog.Create(Handle());
     InitScrollBars();
+}
+
+// The satellites go first: their windows report to this one while they are destroyed.
+TDaubWindow::~TDaubWindow() {
+    viewWindow.reset();
+    layerWindow.reset();
+    infoWindow.reset();
 }
 
 std::optional<std::intptr_t> TDaubWindow::HandleMessage(const Message& message) {
     return RouteMessage<TDaubWindow>(*this, kMessages, message);
 }
 
-// The process lives as long as its main window.
-std::intptr_t TDaubWindow::OnDestroy(const Message&) {
-    GetPlatform().PostQuit(0);
-    return 0;
+// The configuration decides the number of slots, so it is read before the stack is built.
+void TDaubWindow::ReadSettings() {
+    configuration = ReadConfiguration(system_);
+    doc.workDirectory = configuration.workDirectory;
+    doc.slotCount = configuration.slotCount;
+    doc.undoDepth = configuration.undoDepth;
+}
+
+void TDaubWindow::LoadResources() {
+    menu = GetPlatform().LoadMenuResource("mainmenu");
 }
 
 void TDaubWindow::RegisterClasses() {
@@ -34,6 +71,9 @@ void TDaubWindow::RegisterClasses() {
     main.iconName = "DAUBICON";
     main.cursorResource = kCursor;
     GetPlatform().RegisterWindowClass(main);
+    DaubChild::RegisterClass(GetPlatform());
+    LayerWnd::RegisterClass(GetPlatform());
+    ViewWnd::RegisterClass(GetPlatform());
 }
 
 void TDaubWindow::CreateMainWindow() {
@@ -45,6 +85,29 @@ void TDaubWindow::CreateMainWindow() {
     spec.width = 680;
     spec.height = 480;
     Create(spec);
+    GetPlatform().SetWindowMenu(Handle(), menu);
+    GetPlatform().UseAccelerators("DaubAccel", Handle());
+}
+
+void TDaubWindow::CreateSatellites() {
+    infoWindow = std::make_unique<DaubChild>(GetPlatform());
+    layerWindow = std::make_unique<LayerWnd>(GetPlatform());
+    viewWindow = std::make_unique<ViewWnd>(GetPlatform());
+    infoWindow->Create(Handle());
+    layerWindow->Create(Handle());
+    viewWindow->Create(Handle());
+}
+
+void TDaubWindow::TakeSatelliteValues() {
+    doc.transparentColour = palette.transparentColour;
+    infoWindow->values.transparent = doc.transparentColour;
+    doc.leftTool = doc.previousTool = toolbox.leftTool;
+    doc.rightTool = toolbox.rightTool;
+    doc.drawColour = palette.leftColour;
+    doc.secondColour = palette.rightColour;
+    doc.penWidth = toolbox.penWidth;
+    doc.currentLayer = LayerStack::kFirstLayer;
+    doc.lastLayer = 0;
 }
 
 // No document yet: both bars show, disabled, until a picture gives them a range.
@@ -55,6 +118,16 @@ void TDaubWindow::InitScrollBars() {
     info.page = 200;
     GetPlatform().SetScrollBar(Handle(), sb::kVert, info, true);
     GetPlatform().SetScrollBar(Handle(), sb::kHorz, info, true);
+}
+
+// The process lives as long as its main window.
+std::intptr_t TDaubWindow::OnDestroy(const Message&) {
+    GetPlatform().PostQuit(0);
+    return 0;
+}
+
+void TDaubWindow::CheckItem(int commandId, bool checked) {
+    GetPlatform().CheckMenuItem(menu, commandId, checked);
 }
 
 }  // namespace daub

@@ -1,16 +1,24 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
+#include "app/configuration.h"
+#include "app/info_window.h"
 #include "document/document_state.h"
 #include "platform/message_table.h"
 #include "platform/window.h"
+#include "toolwindows/curve_settings_dialog.h"
+#include "toolwindows/layer_window.h"
+#include "toolwindows/palette_window.h"
+#include "toolwindows/toolbox_window.h"
+#include "toolwindows/view_window.h"
 
 namespace daub {
 
-// The main frame window. It owns the whole document; satellites, menus and the handlers of
-// the canvas join it as they are built.
+// The main frame window. It owns the whole document and the satellites around it, and every
+// command and private message of the program arrives here.
 class TDaubWindow : public Window {
   public:
     static constexpr const char* kClassName = "DaubWindow";
@@ -18,19 +26,57 @@ class TDaubWindow : public Window {
     static constexpr std::uint32_t kBackground = 0x969696;
     static constexpr int kCursor = 121;
 
-    // Sets up the document state, registers the window class and creates the window.
-    explicit TDaubWindow(Platform& platform);
+    // Reads the configuration, builds the document state, creates the main window and the
+    // satellites. No document exists until New or a file.
+    TDaubWindow(Platform& platform, ConfigurationSystem& system);
+    ~TDaubWindow() override;
 
     std::optional<std::intptr_t> HandleMessage(const Message& message) override;
 
     DocumentState doc;
+    Configuration configuration;
+    MenuHandle menu;
+    ToolboxWindow toolbox;
+    PaletteWindow palette;
+    CurveSettingsDialog curveSettingsDialog;
+    std::unique_ptr<DaubChild> infoWindow;
+    std::unique_ptr<LayerWnd> layerWindow;
+    std::unique_ptr<ViewWnd> viewWindow;
 
   private:
-    std::intptr_t OnDestroy(const Message& message);
+    // Start-up, in order.
+    void ReadSettings();
+    void LoadResources();
     void RegisterClasses();
     void CreateMainWindow();
+    void CreateSatellites();
+    void TakeSatelliteValues();
     void InitScrollBars();
 
+    // Messages.
+    std::intptr_t OnDestroy(const Message& message);
+    std::intptr_t OnClose(const Message& message);
+    std::intptr_t OnCommand(const Message& message);
+    std::intptr_t OnInitMenuPopup(const Message& message);
+    std::intptr_t OnToolboxChanged(const Message& message);
+    std::intptr_t OnColourBoxChanged(const Message& message);
+    std::intptr_t OnMaskSwitched(const Message& message);
+    std::intptr_t OnLayerCommand(const Message& message);
+    std::intptr_t OnLayerImageGone(const Message& message);
+    std::intptr_t OnCurveSettingsChanged(const Message& message);
+
+    // Commands.
+    void New();
+    void About();
+    void ShowSatellite(SatelliteDialog& dialog, int commandId);
+    void ShowLayerImage();
+    void ToggleGuideLine();
+
+    void CheckItem(int commandId, bool checked);
+    bool AskToDiscard(const char* question, const char* caption);
+    void SaveSettings();
+
+    ConfigurationSystem& system_;
     static const MessageEntry<TDaubWindow> kMessages[];
 };
 

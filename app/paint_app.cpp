@@ -5,8 +5,8 @@
 
 namespace daub {
 
-PaintApp::PaintApp(Platform& platform, int showCommand)
-    : platform_(platform), showCommand_(showCommand) {}
+PaintApp::PaintApp(Platform& platform, ConfigurationSystem& system, int showCommand)
+    : platform_(platform), system_(system), showCommand_(showCommand) {}
 
 PaintApp::~PaintApp() {
     ExitInstance();
@@ -14,7 +14,7 @@ PaintApp::~PaintApp() {
 
 bool PaintApp::InitInstance() {
     if (!ClaimSingleInstance()) return false;
-    mainWindow_ = std::make_unique<TDaubWindow>(platform_);
+    mainWindow_ = std::make_unique<TDaubWindow>(platform_, system_);
     platform_.ShowNativeWindow(mainWindow_->Handle(), showCommand_);
     platform_.UpdateNativeWindow(mainWindow_->Handle());
     return true;

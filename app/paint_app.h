@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "app/configuration.h"
 #include "app/main_window.h"
 #include "platform/handles.h"
 
@@ -14,7 +15,8 @@ class PaintApp {
   public:
     static constexpr const char* kMutexName = "Daubix";
 
-    PaintApp(Platform& platform, int showCommand);
+    // The configuration file is found and written through system.
+    PaintApp(Platform& platform, ConfigurationSystem& system, int showCommand);
     PaintApp(const PaintApp&) = delete;
     PaintApp& operator=(const PaintApp&) = delete;
     ~PaintApp();
@@ -33,6 +35,7 @@ class PaintApp {
     void RefuseSecondInstance(MutexHandle other);
 
     Platform& platform_;
+    ConfigurationSystem& system_;
     int showCommand_;
     MutexHandle mutex_;
     std::unique_ptr<TDaubWindow> mainWindow_;

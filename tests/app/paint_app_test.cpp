@@ -5,15 +5,18 @@
 #include "platform/headless/headless_platform.h"
 #include "platform/message_box.h"
 #include "platform/window_styles.h"
+#include "tests/support/installation.h"
+#include "tests/support/program_resources.h"
 
 namespace daub {
 namespace {
 
 // Two copies of the program on one machine: each its own platform, one kernel between them.
 struct Machine {
+    test::Installation installation;
     HeadlessKernel kernel;
-    HeadlessPlatform first{kernel};
-    HeadlessPlatform second{kernel};
+    HeadlessPlatform first{kernel, &test::ProgramResources()};
+    HeadlessPlatform second{kernel, &test::ProgramResources()};
 };
 
 void ExpectRefused(const HeadlessPlatform& platform) {
@@ -29,7 +32,7 @@ void ExpectRefused(const HeadlessPlatform& platform) {
 
 TEST(PaintApp, FirstCopyHoldsTheMutexAndShowsTheMainWindow) {
     Machine m;
-    PaintApp app(m.first, sw::kShowNormal);
+    PaintApp app(m.first, m.installation.system, sw::kShowNormal);
     ASSERT_TRUE(app.InitInstance());
     EXPECT_TRUE(m.kernel.MutexExists("Daubix"));
     EXPECT_TRUE(m.first.MessageBoxes().empty());
@@ -37,7 +40,7 @@ TEST(PaintApp, FirstCopyHoldsTheMutexAndShowsTheMainWindow) {
 
     const HeadlessWindow* window = m.first.Find(app.MainWindow()->Handle());
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(m.first.LiveWindows().size(), 1u);
+    EXPECT_EQ(m.first.LiveWindows().size(), 7u);  // the main window and its six satellites
     EXPECT_EQ(window->spec.title, "Daubix");
     EXPECT_EQ(window->spec.style, 0x10FF0000u);
     EXPECT_EQ(window->spec.exStyle, ws_ex::kAcceptFiles);
@@ -52,7 +55,7 @@ TEST(PaintApp, FirstCopyHoldsTheMutexAndShowsTheMainWindow) {
 
 TEST(PaintApp, MainWindowClassIsGreyWithTheProgramIcon) {
     Machine m;
-    PaintApp app(m.first, sw::kShow);
+    PaintApp app(m.first, m.installation.system, sw::kShow);
     ASSERT_TRUE(app.InitInstance());
     const WindowClass* main = m.first.FindClass(TDaubWindow::kClassName);
     ASSERT_NE(main, nullptr);
@@ -64,7 +67,7 @@ TEST(PaintApp, MainWindowClassIsGreyWithTheProgramIcon) {
 
 TEST(PaintApp, MainWindowStartsWithoutDocumentAndDisabledScrollBars) {
     Machine m;
-    PaintApp app(m.first, sw::kShow);
+    PaintApp app(m.first, m.installation.system, sw::kShow);
     ASSERT_TRUE(app.InitInstance());
     const DocumentState& doc = app.MainWindow()->doc;
     EXPECT_FALSE(doc.HasDocument());
@@ -83,28 +86,28 @@ TEST(PaintApp, MainWindowStartsWithoutDocumentAndDisabledScrollBars) {
 
 TEST(PaintApp, SecondCopyIsRefusedWithoutAWindow) {
     Machine m;
-    PaintApp first(m.first, sw::kShow);
+    PaintApp first(m.first, m.installation.system, sw::kShow);
     ASSERT_TRUE(first.InitInstance());
     const int handlesOfFirst = m.kernel.OpenHandleCount();
 
-    PaintApp second(m.second, sw::kShow);
+    PaintApp second(m.second, m.installation.system, sw::kShow);
     EXPECT_FALSE(second.InitInstance());
     ExpectRefused(m.second);
     EXPECT_EQ(second.MainWindow(), nullptr);
     EXPECT_EQ(m.kernel.OpenHandleCount(), handlesOfFirst);  // its handle was closed
     EXPECT_TRUE(m.first.MessageBoxes().empty());            // the first is not told
-    EXPECT_EQ(m.first.LiveWindows().size(), 1u);
+    EXPECT_EQ(m.first.LiveWindows().size(), 7u);  // the main window and its six satellites
 }
 
 // Two copies started together: the other one makes the mutex after this one looked for it.
 TEST(PaintApp, CopyThatLosesTheStartingRaceIsRefusedToo) {
     Machine m;
-    PaintApp first(m.first, sw::kShow);
+    PaintApp first(m.first, m.installation.system, sw::kShow);
     m.kernel.afterOpenMutex = [&](const std::string&) {
         m.kernel.afterOpenMutex = nullptr;
         ASSERT_TRUE(first.InitInstance());
     };
-    PaintApp second(m.second, sw::kShow);
+    PaintApp second(m.second, m.installation.system, sw::kShow);
     EXPECT_FALSE(second.InitInstance());
     ExpectRefused(m.second);
     ASSERT_NE(first.MainWindow(), nullptr);
@@ -116,7 +119,7 @@ TEST(PaintApp, CopyThatLosesTheStartingRaceIsRefusedToo) {
 TEST(PaintApp, ExitInstanceLetsANewCopyStart) {
     Machine m;
     {
-        PaintApp first(m.first, sw::kShow);
+        PaintApp first(m.first, m.installation.system, sw::kShow);
         ASSERT_TRUE(first.InitInstance());
         first.ExitInstance();
         EXPECT_FALSE(m.kernel.MutexExists("Daubix"));
@@ -125,16 +128,16 @@ TEST(PaintApp, ExitInstanceLetsANewCopyStart) {
     }
     EXPECT_EQ(m.kernel.OpenHandleCount(), 0);
 
-    PaintApp next(m.second, sw::kShow);
+    PaintApp next(m.second, m.installation.system, sw::kShow);
     EXPECT_TRUE(next.InitInstance());
     EXPECT_TRUE(m.second.MessageBoxes().empty());
-    EXPECT_EQ(m.second.LiveWindows().size(), 1u);
+    EXPECT_EQ(m.second.LiveWindows().size(), 7u);  // the main window and its six satellites
 }
 
 // Closing the main window ends the message loop and, with it, the single-instance claim.
 TEST(PaintApp, ClosingTheMainWindowEndsTheRun) {
     Machine m;
-    PaintApp app(m.first, sw::kShow);
+    PaintApp app(m.first, m.installation.system, sw::kShow);
     ASSERT_TRUE(app.InitInstance());
     const WindowHandle main = app.MainWindow()->Handle();
     ASSERT_TRUE(m.first.PostWindowMessage(main, {wm::kClose, 0, 0}));
@@ -147,9 +150,9 @@ TEST(PaintApp, ClosingTheMainWindowEndsTheRun) {
 
 TEST(PaintApp, RunOfARefusedCopyEndsAtOnce) {
     Machine m;
-    PaintApp first(m.first, sw::kShow);
+    PaintApp first(m.first, m.installation.system, sw::kShow);
     ASSERT_TRUE(first.InitInstance());
-    PaintApp second(m.second, sw::kShow);
+    PaintApp second(m.second, m.installation.system, sw::kShow);
     EXPECT_EQ(second.Run(), 0);
     ExpectRefused(m.second);
 }

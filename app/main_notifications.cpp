@@ -1,0 +1,60 @@
+// The private messages the satellites send when they change: the main window copies their
+// fields into the document.
+#include <algorithm>
+
+#include "app/command_ids.h"
+#include "app/main_window.h"
+
+namespace daub {
+
+std::intptr_t TDaubWindow::OnToolboxChanged(const Message&) {
+    doc.previousTool = doc.leftTool;
+    doc.leftTool = toolbox.leftTool;
+    doc.penWidth = toolbox.penWidth;
+    doc.rightTool = toolbox.rightTool;
+    if (toolbox.closedMarker == kClosedMarker) {
+        CheckItem(cmd::kShowToolbox, false);
+        toolbox.closedMarker = 0;
+    }
+    return 0;
+}
+
+std::intptr_t TDaubWindow::OnColourBoxChanged(const Message&) {
+    doc.drawColour = palette.leftColour;
+    doc.secondColour = palette.rightColour;
+    if (palette.closedMarker == kClosedMarker) {
+        CheckItem(cmd::kShowColourBox, false);
+        palette.closedMarker = 0;
+    }
+    return 0;
+}
+
+std::intptr_t TDaubWindow::OnMaskSwitched(const Message&) {
+    doc.layerStack->maskEnabled = infoWindow->values.maskOn;
+    return 0;
+}
+
+// The layer commands come with the layer window's list.
+std::intptr_t TDaubWindow::OnLayerCommand(const Message&) {
+    return 0;
+}
+
+std::intptr_t TDaubWindow::OnLayerImageGone(const Message&) {
+    doc.layerImageVisible = 0;
+    if (viewWindow && viewWindow->closedMarker == kClosedMarker)
+        CheckItem(cmd::kShowLayerImage, false);
+    return 1;
+}
+
+// The lower factor never exceeds the upper one.
+std::intptr_t TDaubWindow::OnCurveSettingsChanged(const Message&) {
+    const CurveSettings& from = curveSettingsDialog.settings;
+    doc.curveSettings = from;
+    doc.curveSettings.values[1] = std::max(2, std::min(from.values[1], from.values[0]));
+    if (curveSettingsDialog.closedMarker == kClosedMarker)
+        CheckItem(cmd::kShowCurveSettings, false);
+    curveSettingsDialog.closedMarker = 0;
+    return 1;
+}
+
+}  // namespace daub

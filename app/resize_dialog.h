@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+#include "platform/dialog_model.h"
+
+namespace daub {
+
+// "画像のサイズの変更" (template 134): a width and a height of 0 … 10000 and the centre flag.
+class ResizeDialog : public DialogModel {
+  public:
+    static constexpr int kTemplate = 134;
+    static constexpr int kWidthEdit = 1001;
+    static constexpr int kHeightEdit = 1002;
+    static constexpr int kCentreCheck = 1004;
+    static constexpr int kLargest = 10000;
+
+    ResizeDialog(int width, int height, int centre)
+        : width(width), height(height), centre(centre) {}
+
+    int TemplateId() const override { return kTemplate; }
+    void Load(DialogControls& controls) override;
+    bool Save(DialogControls& controls) override;
+
+    int width;
+    int height;
+    int centre;
+};
+
+// A decimal integer with optional blanks around it and an optional sign; false for anything
+// else, including numbers beyond int.
+bool ParseDialogInt(const std::string& text, int& value);
+
+}  // namespace daub

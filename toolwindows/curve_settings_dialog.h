@@ -1,0 +1,18 @@
+#pragma once
+
+#include "document/document_state.h"
+#include "toolwindows/satellite_dialog.h"
+
+namespace daub {
+
+// "曲線設定": the look of the curve tools, applied as soon as it changes.
+class CurveSettingsDialog : public SatelliteDialog {
+  public:
+    static constexpr int kTemplate = 142;
+
+    explicit CurveSettingsDialog(Platform& platform);
+
+    CurveSettings settings;
+};
+
+}  // namespace daub
