@@ -45,11 +45,15 @@ struct Copy {
     }
 };
 
-std::wstring ProgramPath() {
+std::wstring ProgramDirectory() {
     std::vector<wchar_t> buffer(32768);
     const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), buffer.size());
     std::wstring path(buffer.data(), length);
-    return path.substr(0, path.find_last_of(L"\\/") + 1) + L"Daubix.exe";
+    return path.substr(0, path.find_last_of(L"\\/") + 1);
+}
+
+std::wstring ProgramPath() {
+    return ProgramDirectory() + L"Daubix.exe";
 }
 
 bool Start(Copy& copy, const std::wstring& program) {
@@ -150,6 +154,40 @@ void CheckIcon(const std::wstring& program) {
     if (image) FreeLibrary(image);
 }
 
+struct Satellite {
+    const wchar_t* title;
+    const char* name;
+    RECT rect;  // screen rectangle; all zero where the template decides it
+};
+
+// The six windows around the main window, each with its own title, at its own place. They
+// come after the main window, which shows as soon as it is made.
+void CheckSatellites(const Copy& copy) {
+    const Satellite satellites[] = {
+        {L"座標", "info window 座標", {540, 440, 680, 550}},
+        {L"レイヤー", "layer window レイヤー", {540, 240, 690, 440}},
+        {L"編集レイヤー画像", "layer image window 編集レイヤー画像", {540, 40, 740, 240}},
+        {L"ツール", "toolbox ツール", {}},
+        {L"パレット", "colour box パレット", {}},
+        {L"曲線設定", "curve settings 曲線設定", {}},
+    };
+    for (const Satellite& s : satellites) {
+        HWND window = WaitForWindow(copy, s.title);
+        std::string what = std::string(s.name) + " appears";
+        Report(window != nullptr, what.c_str());
+        if (!window || s.rect.right == 0) continue;
+        RECT r = {};
+        GetWindowRect(window, &r);
+        what = std::string(s.name) + " at its place";
+        Report(EqualRect(&r, &s.rect) != 0, what.c_str());
+    }
+}
+
+// Its items belong to the other process; the Windows tests check them on the resource.
+void CheckMenuBar(HWND main) {
+    Report(GetMenu(main) != nullptr, "main window has the menu bar");
+}
+
 void CheckSecondCopy(const std::wstring& program) {
     Copy second;
     if (!Start(second, program)) return Report(false, "second copy starts");
@@ -179,6 +217,11 @@ int Check() {
     if (!main) return 1;
     CheckMainWindow(main);
     CheckIcon(program);
+    CheckSatellites(first);
+    CheckMenuBar(main);
+    // The first start wrote a default file; closing must write it again beside the program.
+    const std::wstring settings = ProgramDirectory() + L"Daubix.ini";
+    DeleteFileW(settings.c_str());
     Report(MutexExists(), "first copy holds the mutex Daubix");
 
     CheckSecondCopy(program);
@@ -188,6 +231,8 @@ int Check() {
     Report(first.Ended(kExitLimitMs), "first copy ends when its window is closed");
     Report(!first.Running() && first.ExitCode() == 0, "first copy exits with code 0");
     Report(!MutexExists(), "the mutex is gone");
+    Report(GetFileAttributesW(settings.c_str()) != INVALID_FILE_ATTRIBUTES,
+           "closing wrote Daubix.ini beside Daubix.exe");
     return failures == 0 ? 0 : 1;
 }
 
