@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/command_ids.h"
+#include "app/recent_files.h"
 #include "platform/platform.h"
 #include "platform/window_styles.h"
 
@@ -38,6 +39,7 @@ TDaubWindow::TDaubWindow(Platform& platform, ConfigurationSystem& system)
     curveSettingsDialog.settings = doc.curveSettings;
     curveSettingsDialog.Create(Handle());
     InitScrollBars();
+    RebuildRecentMenus();
 }
 
 // The satellites go first: their windows report to this one while they are destroyed.
@@ -108,6 +110,14 @@ void TDaubWindow::TakeSatelliteValues() {
     doc.penWidth = toolbox.penWidth;
     doc.currentLayer = LayerStack::kFirstLayer;
     doc.lastLayer = 0;
+}
+
+// The lists as the configuration left them, less the files that are gone.
+void TDaubWindow::RebuildRecentMenus() {
+    configuration.recentBitmaps = ValidRecentEntries(configuration.recentBitmaps);
+    configuration.recentLayerFiles = ValidRecentEntries(configuration.recentLayerFiles);
+    RebuildRecentMenu(GetPlatform(), menu, RecentKind::Bitmaps, configuration.recentBitmaps);
+    RebuildRecentMenu(GetPlatform(), menu, RecentKind::LayerFiles, configuration.recentLayerFiles);
 }
 
 // No document yet: both bars show, disabled, until a picture gives them a range.

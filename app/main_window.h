@@ -52,6 +52,7 @@ class TDaubWindow : public Window {
     void CreateSatellites();
     void TakeSatelliteValues();
     void InitScrollBars();
+    void RebuildRecentMenus();
 
     // Messages.
     std::intptr_t OnDestroy(const Message& message);

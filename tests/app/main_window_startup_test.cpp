@@ -102,3 +102,44 @@ TEST(MainWindowStartup, MenuBarHoldsTheSixPopupsWithTheirChecks) {
 
 }  // namespace
 }  // namespace daub
+
+namespace daub {
+namespace {
+
+// The texts of a submenu of "ファイル" (by its position there), and whether each is enabled.
+std::vector<std::pair<std::string, bool>> SubmenuItems(test::RunningApp& run, int position) {
+    HeadlessPlatform& p = run.platform;
+    const MenuHandle file = p.OpenPopup(run.MainHandle(), 0);
+    const MenuHandle submenu = p.SubMenu(file, position);
+    std::vector<std::pair<std::string, bool>> items;
+    for (int i = 0; i < p.MenuItemCount(submenu); ++i) {
+        const auto item = p.MenuItem(run.MainHandle(), p.MenuItemId(submenu, i));
+        items.emplace_back(item->text, item->enabled);
+    }
+    return items;
+}
+
+TEST(MainWindowStartup, RecentMenusShowTheFilesThatStillExist) {
+    test::TempDir files;
+    const std::string kept = files.File("猫.bmp"), gone = files.File("gone.bmp");
+    const std::string layers = files.File("絵.dbq");
+    test::WriteBytes(kept, {'B', 'M'});
+    test::WriteBytes(layers, {'1'});
+    test::RunningApp run(files.File("undo") + "/\n20\n13\n2\n" + gone + "\n" + kept + "\n1\n" +
+                         layers + "\n");
+    EXPECT_EQ(SubmenuItems(run, 4),
+              (std::vector<std::pair<std::string, bool>>{{"1 " + kept, true}}));
+    EXPECT_EQ(SubmenuItems(run, 8),
+              (std::vector<std::pair<std::string, bool>>{{"1 " + layers, true}}));
+    EXPECT_EQ(run.Main().configuration.recentBitmaps, std::vector<std::string>{kept});
+}
+
+TEST(MainWindowStartup, RecentMenusStartEmptyWithoutAFile) {
+    test::RunningApp run;
+    const std::vector<std::pair<std::string, bool>> none = {{"(なし)", false}};
+    EXPECT_EQ(SubmenuItems(run, 4), none);
+    EXPECT_EQ(SubmenuItems(run, 8), none);
+}
+
+}  // namespace
+}  // namespace daub
