@@ -7,12 +7,7 @@
 namespace daub {
 
 void DaubChild::RegisterClass(Platform& platform) {
-    WindowClass info;
-    info.name = kClassName;
-    info.style = cs::kHRedraw | cs::kVRedraw;
-    info.background = ClassBackground::System(kColourWindow);
-    info.cursorResource = kCursor;
-    platform.RegisterWindowClass(info);
+    platform.RegisterWindowClass(ToolWindowClass(kClassName, kCursor));
 }
 
 void DaubChild::Create(WindowHandle mainWindow) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/handles.h"
+#include "platform/window_styles.h"
 
 namespace daub {
 
@@ -28,6 +29,17 @@ struct WindowClass {
     std::string iconName;    // resource name of the executable; empty: no icon
     int cursorResource = 0;  // resource id of the executable; 0 or missing: the system arrow
 };
+
+// A class of the small windows around a main window: redrawn whole when resized, on the
+// system's window colour, with its own cursor.
+inline WindowClass ToolWindowClass(const std::string& name, int cursorResource) {
+    WindowClass c;
+    c.name = name;
+    c.style = cs::kHRedraw | cs::kVRedraw;
+    c.background = ClassBackground::System(kColourWindow);
+    c.cursorResource = cursorResource;
+    return c;
+}
 
 // Everything CreateWindowEx is told, apart from the window object itself.
 struct WindowSpec {

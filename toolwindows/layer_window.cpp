@@ -6,12 +6,7 @@
 namespace daub {
 
 void LayerWnd::RegisterClass(Platform& platform) {
-    WindowClass layer;
-    layer.name = kClassName;
-    layer.style = cs::kHRedraw | cs::kVRedraw;
-    layer.background = ClassBackground::System(kColourWindow);
-    layer.cursorResource = kCursor;
-    platform.RegisterWindowClass(layer);
+    platform.RegisterWindowClass(ToolWindowClass(kClassName, kCursor));
 }
 
 void LayerWnd::Create(WindowHandle mainWindow) {

@@ -7,12 +7,7 @@
 namespace daub {
 
 void ViewWnd::RegisterClass(Platform& platform) {
-    WindowClass view;
-    view.name = kClassName;
-    view.style = cs::kHRedraw | cs::kVRedraw;
-    view.background = ClassBackground::System(kColourWindow);
-    view.cursorResource = kCursor;
-    platform.RegisterWindowClass(view);
+    platform.RegisterWindowClass(ToolWindowClass(kClassName, kCursor));
 }
 
 void ViewWnd::Create(WindowHandle mainWindow) {
