@@ -56,10 +56,14 @@ class Platform {
     // Delivers the message at once and gives back the handler's result (SendMessage).
     virtual std::intptr_t SendWindowMessage(WindowHandle window, const Message& message) = 0;
     virtual PixelRect WindowRect(WindowHandle window) = 0;  // screen coordinates
+    // The client area, from (0, 0).
+    virtual PixelRect ClientRect(WindowHandle window) = 0;
     virtual void MoveNativeWindow(WindowHandle window, int x, int y, int width, int height,
                                   bool repaint) = 0;
     // Asks for a WM_PAINT of the whole client area, the background erased first.
     virtual void InvalidateWindow(WindowHandle window) = 0;
+    // Erases the background and repaints at once (RedrawWindow with erase and update now).
+    virtual void RedrawNow(WindowHandle window) = 0;
     // Drawing in WM_PAINT (BeginPaint until the context is gone, then EndPaint).
     virtual std::unique_ptr<DeviceContext> PaintContext(WindowHandle window) = 0;
     // Drawing on the client area outside WM_PAINT (GetDC); the context lives until released.

@@ -157,6 +157,11 @@ PixelRect HeadlessPlatform::WindowRect(WindowHandle window) {
     return record ? record->rect : PixelRect{};
 }
 
+PixelRect HeadlessPlatform::ClientRect(WindowHandle window) {
+    const PixelRect rect = WindowRect(window);
+    return {0, 0, rect.Width(), rect.Height()};
+}
+
 void HeadlessPlatform::MoveNativeWindow(WindowHandle window, int x, int y, int width, int height,
                                         bool repaint) {
     HeadlessWindow* record = Live(window);
@@ -177,6 +182,11 @@ void HeadlessPlatform::InvalidateWindow(WindowHandle window) {
     if (!record) return;
     ++record->invalidations;
     MarkForPaint(*record);
+}
+
+void HeadlessPlatform::RedrawNow(WindowHandle window) {
+    InvalidateWindow(window);
+    if (Live(window)) Paint(window);
 }
 
 void HeadlessPlatform::MarkForPaint(HeadlessWindow& record) {

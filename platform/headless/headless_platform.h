@@ -111,11 +111,14 @@ class HeadlessPlatform : public Platform {
     bool PostWindowMessage(WindowHandle window, const Message& message) override;
     std::intptr_t SendWindowMessage(WindowHandle window, const Message& message) override;
     PixelRect WindowRect(WindowHandle window) override;
+    // Windows have no frame here: the client area is as large as the window.
+    PixelRect ClientRect(WindowHandle window) override;
     // A new size sends WM_SIZE and makes the whole window due for painting.
     void MoveNativeWindow(WindowHandle window, int x, int y, int width, int height,
                           bool repaint) override;
     // Counts, and makes a WM_PAINT due that erases the background first.
     void InvalidateWindow(WindowHandle window) override;
+    void RedrawNow(WindowHandle window) override;
     std::unique_ptr<DeviceContext> PaintContext(WindowHandle window) override;
     std::unique_ptr<DeviceContext> ClientContext(WindowHandle window) override;
 

@@ -103,6 +103,12 @@ PixelRect Win32Platform::WindowRect(WindowHandle window) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
+PixelRect Win32Platform::ClientRect(WindowHandle window) {
+    RECT rect = {};
+    GetClientRect(ToHwnd(window), &rect);
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
 void Win32Platform::MoveNativeWindow(WindowHandle window, int x, int y, int width, int height,
                                      bool repaint) {
     MoveWindow(ToHwnd(window), x, y, width, height, repaint);
@@ -110,6 +116,10 @@ void Win32Platform::MoveNativeWindow(WindowHandle window, int x, int y, int widt
 
 void Win32Platform::InvalidateWindow(WindowHandle window) {
     InvalidateRect(ToHwnd(window), nullptr, TRUE);
+}
+
+void Win32Platform::RedrawNow(WindowHandle window) {
+    RedrawWindow(ToHwnd(window), nullptr, nullptr, RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE);
 }
 
 // A solid brush given to a class is the class's own: Windows deletes it with the class.

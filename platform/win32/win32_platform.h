@@ -31,9 +31,11 @@ class Win32Platform : public Platform {
     bool PostWindowMessage(WindowHandle window, const Message& message) override;
     std::intptr_t SendWindowMessage(WindowHandle window, const Message& message) override;
     PixelRect WindowRect(WindowHandle window) override;
+    PixelRect ClientRect(WindowHandle window) override;
     void MoveNativeWindow(WindowHandle window, int x, int y, int width, int height,
                           bool repaint) override;
     void InvalidateWindow(WindowHandle window) override;
+    void RedrawNow(WindowHandle window) override;
 
     // win32_device_context.cpp
     std::unique_ptr<DeviceContext> PaintContext(WindowHandle window) override;

@@ -86,7 +86,8 @@ TEST(MainWindowStartup, FirstStartWritesTheDefaultFile) {
     RunningApp run;
     const std::vector<std::uint8_t> bytes = test::ReadBytes(run.installation.StartFile());
     EXPECT_FALSE(bytes.empty());
-    EXPECT_EQ(run.Doc().workDirectory, run.installation.programDir + "/Temp/");
+    EXPECT_EQ(run.Doc().workDirectory,
+              DefaultWorkDirectory(run.installation.system.ExecutablePath()));
 }
 
 TEST(MainWindowStartup, MenuBarHoldsTheSixPopupsWithTheirChecks) {
