@@ -1,0 +1,75 @@
+// Compositing fourteen 4096 x 4096 layers, and the view image of a full-HD client area at
+// the smallest, the natural and the largest zoom. BM_MemcpySlot is the baseline.
+#include <algorithm>
+
+#include "bench/bench_canvas.h"
+#include "document/composite.h"
+#include "document/slot_view.h"
+#include "document/view_image.h"
+
+namespace daub::bench {
+namespace {
+
+constexpr int kLayers = 14;
+
+// A layer of smooth colours with see-through parts: a quarter of each row, and single
+// pixels scattered through the rest, so that both long runs and lone keys are met.
+void PaintLayer(const SlotView& v, int layer) {
+    for (int y = 0; y < v.height; ++y) {
+        std::uint8_t* row = v.At(0, y);
+        for (int x = 0; x < v.width; ++x) {
+            const bool key =
+                (x + layer * 256) % v.width < v.width / 4 || (x * 7 + y * 3 + layer) % 61 == 0;
+            StorePixel(row + 3 * x, key ? kTransparentColour
+                                        : MakeColour(x + layer, y ^ x, 16 * layer + (y >> 4)));
+        }
+    }
+}
+
+void BM_Composite(benchmark::State& state) {
+    LayerStack stack(kLayers + 7);
+    stack.DefineFormat(0, kSide, kSide);
+    stack.CreateSlotBitmap(LayerStack::kDisplaySlot);
+    for (int i = 0; i < kLayers; ++i) {
+        const int slot = LayerStack::kFirstLayer + i;
+        stack.CreateSlotBitmap(slot);
+        PaintLayer(ViewOf(stack, slot, 0), i);
+        stack.visible[slot] = 1;
+    }
+    const int top = LayerStack::kFirstLayer + kLayers - 1;
+    for (auto _ : state) {
+        Composite(stack, kTransparentColour, top, kFromFirstLayer, LayerStack::kDisplaySlot, 0);
+        benchmark::ClobberMemory();
+    }
+    // Counted as a layer-by-layer copy moves them, one slot read and one written per layer,
+    // like BM_MemcpySlot. Going through the layers band by band keeps the display in the
+    // cache, so memory itself sees only kLayers + 1 slots.
+    CountBytes(state, 2 * kLayers * SlotBytes(stack));
+}
+BENCHMARK(BM_Composite)->Unit(benchmark::kMillisecond);
+
+// Arg: the zoom in hundredths (10 is the float 0.1 the zoom steps use).
+void BM_ViewImage(benchmark::State& state) {
+    Stack stack = MakeCanvas();
+    PaintLayer(ViewOf(stack, LayerStack::kDisplaySlot, 0), 3);
+    const float zoom = static_cast<float>(state.range(0)) / 100.0f;
+    ViewPort port;
+    port.zoom = zoom;
+    port.zoomedWidth = static_cast<int>(static_cast<float>(kSide) * zoom);
+    port.zoomedHeight = port.zoomedWidth;
+    port.clientWidth = 1920;
+    port.clientHeight = 1080;
+    // Scrolled to the middle wherever the canvas is larger than the client.
+    port.scrollX = std::max(0, (port.zoomedWidth - port.clientWidth) / 2);
+    port.scrollY = std::max(0, (port.zoomedHeight - port.clientHeight) / 2);
+    ViewImage image;
+    for (auto _ : state) {
+        RenderCanvasView(image, stack, port);
+        benchmark::DoNotOptimize(image.pixels.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_ViewImage)->Arg(10)->Arg(100)->Arg(800)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace daub::bench
