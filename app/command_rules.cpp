@@ -1,7 +1,7 @@
 #include "app/command_rules.h"
 
 #include "app/command_ids.h"
-#include "document/undo_rules.h"
+#include "document/undo_history.h"
 
 namespace daub {
 namespace {

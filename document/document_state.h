@@ -52,6 +52,8 @@ struct DocumentState {
     std::vector<int> undoPosition;
     std::vector<int> undoTop;
     int undoDepth = 20;
+    // Per undo id, the snapshot number each ring file was last written with (undo_history.h).
+    std::vector<std::vector<int>> undoRingFiles;
     int modified = 0;
     std::string fileName = "notitle.bmp";
     std::string workDirectory;
