@@ -48,6 +48,12 @@ std::intptr_t TDaubWindow::OnCommand(const Message& message) {
         case cmd::kGuideLine:
             ToggleGuideLine();
             break;
+        case cmd::kUndo:
+            UndoCommand();
+            break;
+        case cmd::kRedo:
+            RedoCommand();
+            break;
         default:
             break;
     }
@@ -88,9 +94,11 @@ void TDaubWindow::New() {
     if (!doc.documentBitmap) return;
     FillSlot(stack, 0xFFFFFF, LayerStack::kDisplaySlot, 0);
     StartDocument(doc);
+    RelayoutAt(0, 0, 1.0f);
     infoWindow->values.zoom = doc.zoom;
     infoWindow->Paint();
-    GetPlatform().InvalidateWindow(Handle());
+    GetPlatform().RedrawNow(Handle());
+    ShowEditedLayer();
 }
 
 void TDaubWindow::About() {
@@ -103,20 +111,21 @@ void TDaubWindow::ShowSatellite(SatelliteDialog& dialog, int commandId) {
     CheckItem(commandId, true);
 }
 
-// The layer image window is destroyed when closed; the command makes a new one.
+// The layer image window is destroyed when closed; the command makes a new one, a little
+// further right than the first.
 void TDaubWindow::ShowLayerImage() {
-    if (!viewWindow || !viewWindow->Handle()) {
-        viewWindow = std::make_unique<ViewWnd>(GetPlatform());
-        viewWindow->Create(Handle());
-    }
+    if (doc.layerImageVisible == 1) return;
+    viewWindow = std::make_unique<ViewWnd>(GetPlatform());
+    viewWindow->Create(Handle(), ViewWnd::kReopenedLeft);
     doc.layerImageVisible = 1;
     CheckItem(cmd::kShowLayerImage, true);
+    Repaint();
 }
 
 void TDaubWindow::ToggleGuideLine() {
     doc.guideLine = doc.guideLine == 1 ? 0 : 1;
     CheckItem(cmd::kGuideLine, doc.guideLine == 1);
-    GetPlatform().InvalidateWindow(Handle());
+    Repaint();
 }
 
 // Closing asks before a changed picture is lost, then keeps the settings for the next start.

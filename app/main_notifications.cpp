@@ -8,6 +8,7 @@
 namespace daub {
 
 std::intptr_t TDaubWindow::OnToolboxChanged(const Message&) {
+    EndPendingOperation(0);
     doc.previousTool = doc.leftTool;
     doc.leftTool = toolbox.leftTool;
     doc.penWidth = toolbox.penWidth;

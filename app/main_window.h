@@ -7,6 +7,8 @@
 #include "app/configuration.h"
 #include "app/info_window.h"
 #include "document/document_state.h"
+#include "document/view_image.h"
+#include "document/view_layout.h"
 #include "platform/message_table.h"
 #include "platform/window.h"
 #include "toolwindows/curve_settings_dialog.h"
@@ -32,6 +34,17 @@ class TDaubWindow : public Window {
     ~TDaubWindow() override;
 
     std::optional<std::intptr_t> HandleMessage(const Message& message) override;
+
+    // Ends the multi-step operation in progress: a floating range is put down (unless keep
+    // is 1), a curve preview removed.
+    void EndPendingOperation(int keep);
+    // Shows the display slot as the view is scrolled and zoomed, with its overlays.
+    void Repaint();
+    void RepaintWithRange();
+    // The visible layers into the display slot.
+    void CompositeDocument();
+    // A zoom step with the canvas point under the anchor (view coordinates) kept there.
+    void StepZoom(bool in, Point anchor);
 
     DocumentState doc;
     Configuration configuration;
@@ -66,6 +79,20 @@ class TDaubWindow : public Window {
     std::intptr_t OnLayerImageGone(const Message& message);
     std::intptr_t OnCurveSettingsChanged(const Message& message);
 
+    void CommitFloatingRange();
+    void RefreshSelectedRange();
+    void RedrawFloatingRange();
+    void ShowEditedLayer();
+    void ApplyScrollBars(const ViewScrollBars& bars);
+    void RelayoutAt(int ax, int ay, float oldZoom);
+    Point AnchorOfZoomKeys();
+    std::intptr_t OnPaint(const Message& message);
+    std::intptr_t OnSize(const Message& message);
+    std::intptr_t OnScroll(const Message& message);
+    std::intptr_t OnKeyDown(const Message& message);
+    void UndoCommand();
+    void RedoCommand();
+
     // Commands.
     void New();
     void About();
@@ -78,6 +105,10 @@ class TDaubWindow : public Window {
     void SaveSettings();
 
     ConfigurationSystem& system_;
+    ViewImage viewImage_;
+    ViewScrollBars scrollBars_;
+    // Where the guide line crosses, in view coordinates, once the mouse has moved.
+    std::optional<Point> guidePointer_;
     static const MessageEntry<TDaubWindow> kMessages[];
 };
 

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "document/slot_view.h"
+#include "document/view_image.h"
 #include "platform/window.h"
 
 namespace daub {
@@ -13,18 +15,25 @@ class ViewWnd : public Window {
   public:
     static constexpr const char* kClassName = "ViewWnd";
     static constexpr int kCursor = 130;
+    static constexpr int kFirstLeft = 540;
+    static constexpr int kReopenedLeft = 640;
 
     explicit ViewWnd(Platform& platform) : Window(platform) {}
 
     static void RegisterClass(Platform& platform);
-    void Create(WindowHandle mainWindow);
+    void Create(WindowHandle mainWindow, int left = kFirstLeft);
+    // Shows the layer shrunk to fit (never enlarged), centred; kept for WM_PAINT.
+    void Show(const SlotView& layer);
 
     std::optional<std::intptr_t> HandleMessage(const Message& message) override;
 
     int closedMarker = 0;
 
   private:
+    void Draw();
+
     WindowHandle mainWindow_;
+    ViewImage image_;
 };
 
 }  // namespace daub

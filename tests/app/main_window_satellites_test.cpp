@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "app/command_ids.h"
+#include "document/slot_view.h"
 #include "tests/app/app_fixture.h"
+#include "tools/slot_fill.h"
 
 namespace daub {
 namespace {
@@ -81,6 +83,27 @@ TEST(MainWindowSatellites, ReportsCopyTheSatellitesFields) {
         EXPECT_EQ(run.Doc().curveSettings.reals[0], 1.5);
     }
     EXPECT_TRUE(run.Item(2, cmd::kShowCurveSettings).checked);
+}
+
+TEST(MainWindowSatellites, ToolboxChangeCommitsAFloatingRange) {
+    RunningApp run;
+    run.New("20", "10");
+    LayerStack& stack = *run.Doc().layerStack;
+    stack.DefineFormat(4, 3, 2);
+    stack.CreateSlotBitmap(LayerStack::kRangeSlot, stack.Format(4));
+    FillSlot(stack, 0x0000FF, LayerStack::kRangeSlot, 4);
+    StorePixel(ViewOf(stack, LayerStack::kRangeSlot, 4).At(1, 0), kTransparentColour);
+    run.Doc().pendingOp = pending::kRangeFloating;
+    run.Doc().selection = {4, 2, 3, 2};
+    run.platform.Send(run.MainHandle(), {notify::kToolbox, 0, 0});
+    EXPECT_EQ(run.Doc().pendingOp, pending::kNone);
+    for (int slot : {LayerStack::kDisplaySlot, LayerStack::kFirstLayer}) {
+        const SlotView v = ViewOf(stack, slot, 0);
+        EXPECT_EQ(LoadPixel(v.At(4, 2)), 0x0000FFu) << slot;
+        EXPECT_EQ(LoadPixel(v.At(5, 2)), 0xFFFFFFu) << slot;  // the key colour lets it through
+        EXPECT_EQ(LoadPixel(v.At(6, 3)), 0x0000FFu) << slot;
+        EXPECT_EQ(LoadPixel(v.At(7, 3)), 0xFFFFFFu) << slot;
+    }
 }
 
 TEST(MainWindowSatellites, InfoWindowShowsItsFourLines) {

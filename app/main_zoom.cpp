@@ -1,0 +1,54 @@
+// The zoom keys: a step in or out, anchored at the middle of what is shown.
+#include "app/main_window.h"
+#include "document/zoom_steps.h"
+#include "platform/platform.h"
+
+namespace daub {
+namespace {
+
+constexpr int kVkPrior = 0x21;
+constexpr int kVkNext = 0x22;
+constexpr int kVkAdd = 0x6B;
+constexpr int kVkSubtract = 0x6D;
+
+}  // namespace
+
+// Keys the view does not know go on to the platform (and, later, to the tools).
+std::intptr_t TDaubWindow::OnKeyDown(const Message& message) {
+    switch (static_cast<int>(message.wParam)) {
+        case kVkNext:
+        case kVkAdd:
+            StepZoom(true, AnchorOfZoomKeys());
+            return 0;
+        case kVkPrior:
+        case kVkSubtract:
+            StepZoom(false, AnchorOfZoomKeys());
+            return 0;
+        default:
+            return 0;
+    }
+}
+
+Point TDaubWindow::AnchorOfZoomKeys() {
+    const PixelRect client = GetPlatform().ClientRect(Handle());
+    return ZoomKeyAnchor(doc, client.Width(), client.Height());
+}
+
+// The canvas point under the anchor stays there; a zoom-out erases what the picture no
+// longer covers.
+void TDaubWindow::StepZoom(bool in, Point anchor) {
+    doc.zoomAnchored = 1;
+    const ZoomStep step = in ? ZoomIn(doc) : ZoomOut(doc);
+    infoWindow->values.zoom = doc.zoom;
+    infoWindow->Paint();
+    if (step.endPendingOp) EndPendingOperation(0);
+    const PixelRect client = GetPlatform().ClientRect(Handle());
+    ApplyScrollBars(
+        RelayoutForZoom(doc, anchor.x, anchor.y, step.oldZoom, client.Width(), client.Height()));
+    if (step.redrawFloatingRange) RedrawFloatingRange();
+    if (step.eraseBackground) GetPlatform().RedrawNow(Handle());
+    Repaint();
+    doc.zoomAnchored = 0;
+}
+
+}  // namespace daub
