@@ -188,6 +188,52 @@ void CheckMenuBar(HWND main) {
     Report(GetMenu(main) != nullptr, "main window has the menu bar");
 }
 
+// A screen pixel of the window's client area, as the user sees it.
+COLORREF ClientPixel(HWND window, int x, int y) {
+    POINT p = {x, y};
+    ClientToScreen(window, &p);
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, p.x, p.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+// Waits until the pixel has the colour, for at most a few seconds.
+bool ShowsColour(HWND window, int x, int y, COLORREF colour) {
+    for (int tries = 0; tries < 60; ++tries) {
+        if (ClientPixel(window, x, y) == colour) return true;
+        Sleep(50);
+    }
+    std::printf("pixel (%d,%d) is %06lx\n", x, y,
+                static_cast<unsigned long>(ClientPixel(window, x, y)));
+    return false;
+}
+
+// New through its dialog at 100 x 100, then two zoom steps: at (150, 50) the grey beside the
+// canvas at zoom 1, the white canvas at zoom 4.
+void CheckNewAndZoom(const Copy& copy, HWND main) {
+    PostMessageW(main, WM_COMMAND, 40042, 0);
+    HWND dialog = WaitForWindow(copy, L"画像のサイズの変更");
+    Report(dialog != nullptr, "New shows the size dialog 画像のサイズの変更");
+    if (!dialog) return;
+    SendMessageW(GetDlgItem(dialog, 1001), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"100"));
+    SendMessageW(GetDlgItem(dialog, 1002), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"100"));
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    const int x = 150, y = 50;
+    Report(ShowsColour(main, 50, 50, RGB(255, 255, 255)), "New shows a white canvas");
+    Report(ShowsColour(main, x, y, RGB(150, 150, 150)), "grey beside the canvas at zoom 1");
+    PostMessageW(main, WM_KEYDOWN, VK_NEXT, 0);
+    PostMessageW(main, WM_KEYDOWN, VK_NEXT, 0);
+    Report(ShowsColour(main, x, y, RGB(255, 255, 255)),
+           "two Page Down keys zoom the canvas past the window");
+    SCROLLINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    if (GetScrollInfo(main, SB_HORZ, &info))
+        Report(info.nMax == 100 * 4 + 2, "the horizontal scroll bar spans the canvas at zoom 4");
+}
+
 void CheckSecondCopy(const std::wstring& program) {
     Copy second;
     if (!Start(second, program)) return Report(false, "second copy starts");
@@ -219,6 +265,7 @@ int Check() {
     CheckIcon(program);
     CheckSatellites(first);
     CheckMenuBar(main);
+    CheckNewAndZoom(first, main);
     // The first start wrote a default file; closing must write it again beside the program.
     const std::wstring settings = ProgramDirectory() + L"Daubix.ini";
     DeleteFileW(settings.c_str());
