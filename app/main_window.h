@@ -7,6 +7,7 @@
 #include "app/configuration.h"
 #include "app/info_window.h"
 #include "document/document_state.h"
+#include "document/undo_history.h"
 #include "document/view_image.h"
 #include "document/view_layout.h"
 #include "platform/message_table.h"
@@ -92,6 +93,19 @@ class TDaubWindow : public Window {
     std::intptr_t OnKeyDown(const Message& message);
     void UndoCommand();
     void RedoCommand();
+
+    // The mouse on the canvas.
+    std::intptr_t OnLeftButtonDown(const Message& message);
+    std::intptr_t OnRightButtonDown(const Message& message);
+    std::intptr_t OnMouseMove(const Message& message);
+    std::intptr_t OnLeftButtonUp(const Message& message);
+    std::intptr_t OnRightButtonUp(const Message& message);
+    void DragTool(ToolKind tool, COLORREF colour, Point canvas, Point previous);
+    void EndDrag(int& dragging);
+    void SetCanvasCursor(int cursor);
+    COLORREF PickShown(Point canvas);
+    void ShowPickedColour(Point canvas, Point view);
+    void TakeSnapshot(SnapshotKind kind);
 
     // Commands.
     void New();
