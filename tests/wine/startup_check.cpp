@@ -234,6 +234,32 @@ void CheckNewAndZoom(const Copy& copy, HWND main) {
         Report(info.nMax == 100 * 4 + 2, "the horizontal scroll bar spans the canvas at zoom 4");
 }
 
+// Clicks OK until the box is gone: a box that has only just appeared may not take the first.
+void PressOk(HWND box) {
+    for (int tries = 0; tries < 20 && IsWindow(box); ++tries) {
+        PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+        Sleep(250);
+    }
+}
+
+LPARAM At(int x, int y) {
+    return MAKELPARAM(x, y);
+}
+
+// Back at zoom 1, a pen stroke posted as mouse messages turns the canvas black along its way
+// (the pen draws one pixel up and left of the pointer), and undo takes it back.
+void CheckPenAndUndo(HWND main) {
+    PostMessageW(main, WM_KEYDOWN, VK_PRIOR, 0);
+    PostMessageW(main, WM_KEYDOWN, VK_PRIOR, 0);
+    PostMessageW(main, WM_LBUTTONDOWN, MK_LBUTTON, At(20, 20));
+    PostMessageW(main, WM_MOUSEMOVE, MK_LBUTTON, At(40, 20));
+    PostMessageW(main, WM_LBUTTONUP, 0, At(40, 20));
+    Report(ShowsColour(main, 30, 19, RGB(0, 0, 0)), "a pen stroke shows on the canvas");
+    Report(ClientPixel(main, 30, 24) == RGB(255, 255, 255), "only along its way");
+    PostMessageW(main, WM_COMMAND, 40016, 0);
+    Report(ShowsColour(main, 30, 19, RGB(255, 255, 255)), "undo takes the stroke back");
+}
+
 void CheckSecondCopy(const std::wstring& program) {
     Copy second;
     if (!Start(second, program)) return Report(false, "second copy starts");
@@ -266,15 +292,22 @@ int Check() {
     CheckSatellites(first);
     CheckMenuBar(main);
     CheckNewAndZoom(first, main);
-    // The first start wrote a default file; closing must write it again beside the program.
+    CheckPenAndUndo(main);
     const std::wstring settings = ProgramDirectory() + L"Daubix.ini";
-    DeleteFileW(settings.c_str());
     Report(MutexExists(), "first copy holds the mutex Daubix");
 
     CheckSecondCopy(program);
     Report(first.Running() && IsWindow(main), "first copy still runs");
 
+    // The second copy wrote a default file at its start; closing must write it again.
+    DeleteFileW(settings.c_str());
+    // The picture was changed, so closing asks first; OK ends the program.
     PostMessageW(main, WM_CLOSE, 0, 0);
+    HWND question = WaitForWindow(first, L"確認");
+    Report(question != nullptr &&
+               ShowsText(question, L"画像が変更されています。終了してよろしいですか？"),
+           "closing a changed picture asks 画像が変更されています。終了してよろしいですか？");
+    if (question) PressOk(question);
     Report(first.Ended(kExitLimitMs), "first copy ends when its window is closed");
     Report(!first.Running() && first.ExitCode() == 0, "first copy exits with code 0");
     Report(!MutexExists(), "the mutex is gone");
