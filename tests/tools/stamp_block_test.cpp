@@ -9,18 +9,11 @@
 namespace daub {
 namespace {
 
+using test::Block;
 using test::PointSet;
 using test::TestCanvas;
 
 constexpr COLORREF kInk = 0x123456;
-
-PointSet Block(int left, int top, int right, int bottom) {
-    PointSet points;
-    for (int y = top; y <= bottom; ++y)
-        for (int x = left; x <= right; ++x)
-            points.insert({x, y});
-    return points;
-}
 
 TEST(StampBlock, CoversTheBlockAroundThePoint) {
     struct Case {

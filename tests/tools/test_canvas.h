@@ -15,6 +15,15 @@ namespace daub::test {
 
 using PointSet = std::set<std::pair<int, int>>;
 
+// The points of the rectangle from (left, top) to (right, bottom), both included.
+inline PointSet Block(int left, int top, int right, int bottom) {
+    PointSet points;
+    for (int y = top; y <= bottom; ++y)
+        for (int x = left; x <= right; ++x)
+            points.insert({x, y});
+    return points;
+}
+
 // A layer stack with a width x height canvas format (entry 0) and bitmaps for the given slots.
 struct TestCanvas {
     LayerStack stack{20};
