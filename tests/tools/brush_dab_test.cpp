@@ -17,7 +17,7 @@ using test::TestCanvas;
 // A 70 x 70 canvas whose source slot (0) is one colour and whose kernel is empty (all weights
 // negative) except where a test sets one.
 struct DabCanvas : TestCanvas {
-    DabCanvas() : TestCanvas(70, 70) {}
+    DabCanvas() : TestCanvas(70, 70) { stack.brushKernel.weights.fill(-1.0f); }
     void Weight(int row, int col, float w) { stack.brushKernel.At(row, col) = w; }
 };
 

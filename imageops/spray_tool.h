@@ -1,0 +1,17 @@
+#pragma once
+
+#include "document/document_state.h"
+#include "document/tool_kind.h"
+#include "imageops/noise_generator.h"
+
+namespace daub {
+
+// The spray at view position (x, y): a spraySize square of the kind sprayKind (0 blur,
+// 1 alpha blend, 2 noise) with sprayStrength, in the button's colour, into the current layer
+// and the display. Blur and blend read the picture saved into the composite slot at the
+// press, so passing twice over a spot during one stroke does not compound; noise draws from
+// the window's generator and puts the same noise into the layer and the display. Refusals
+// and the return value are those of BrushTool.
+bool SprayTool(DocumentState& doc, NoiseGenerator& noise, int x, int y, ToolPhase phase);
+
+}  // namespace daub
