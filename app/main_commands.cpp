@@ -54,6 +54,9 @@ std::intptr_t TDaubWindow::OnCommand(const Message& message) {
         case cmd::kRedo:
             RedoCommand();
             break;
+        case cmd::kBlur:
+            BlurCommand();
+            break;
         default:
             break;
     }

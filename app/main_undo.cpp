@@ -3,6 +3,7 @@
 #include "app/platform_message_sink.h"
 #include "document/undo_history.h"
 #include "files/undo_files.h"
+#include "imageops/blur_picture.h"
 
 namespace daub {
 
@@ -11,6 +12,15 @@ void TDaubWindow::UndoCommand() {
     EndPendingOperation(0);
     PlatformMessageSink messages(GetPlatform(), Handle());
     if (Undo(doc, messages)) CompositeDocument();
+    Repaint();
+}
+
+// The whole picture blurred into the edited layer, as one step of its history.
+void TDaubWindow::BlurCommand() {
+    if (!doc.HasDocument()) return;
+    EndPendingOperation(0);
+    TakeSnapshot(SnapshotKind::Always);
+    BlurPicture(doc);
     Repaint();
 }
 

@@ -10,6 +10,7 @@
 #include "document/undo_history.h"
 #include "document/view_image.h"
 #include "document/view_layout.h"
+#include "imageops/noise_generator.h"
 #include "platform/message_table.h"
 #include "platform/window.h"
 #include "toolwindows/curve_settings_dialog.h"
@@ -93,6 +94,7 @@ class TDaubWindow : public Window {
     std::intptr_t OnKeyDown(const Message& message);
     void UndoCommand();
     void RedoCommand();
+    void BlurCommand();
 
     // The mouse on the canvas.
     std::intptr_t OnLeftButtonDown(const Message& message);
@@ -100,7 +102,13 @@ class TDaubWindow : public Window {
     std::intptr_t OnMouseMove(const Message& message);
     std::intptr_t OnLeftButtonUp(const Message& message);
     std::intptr_t OnRightButtonUp(const Message& message);
-    void DragTool(ToolKind tool, COLORREF colour, Point canvas, Point previous);
+    class CanvasToolHost;
+    void PressTool(ToolKind tool, ToolPhase phase, Point view, Point canvas);
+    void DragTool(ToolKind tool, ToolPhase phase, Point view, Point canvas, Point previous);
+    void BuildMaskAt(Point canvas, Point view);
+    void ReplaceShownColour(Point canvas);
+    // The S key: a floating range goes back where it was lifted.
+    void PutRangeBack();
     void EndDrag(int& dragging);
     void SetCanvasCursor(int cursor);
     COLORREF PickShown(Point canvas);
@@ -120,6 +128,8 @@ class TDaubWindow : public Window {
 
     ConfigurationSystem& system_;
     ViewImage viewImage_;
+    // The noise spray's numbers: one sequence for the whole run.
+    NoiseGenerator noise_;
     ViewScrollBars scrollBars_;
     // Where the guide line crosses, in view coordinates, once the mouse has moved.
     std::optional<Point> guidePointer_;

@@ -10,6 +10,7 @@ constexpr int kVkPrior = 0x21;
 constexpr int kVkNext = 0x22;
 constexpr int kVkAdd = 0x6B;
 constexpr int kVkSubtract = 0x6D;
+constexpr int kVkS = 0x53;
 
 }  // namespace
 
@@ -23,6 +24,9 @@ std::intptr_t TDaubWindow::OnKeyDown(const Message& message) {
         case kVkPrior:
         case kVkSubtract:
             StepZoom(false, AnchorOfZoomKeys());
+            return 0;
+        case kVkS:
+            PutRangeBack();
             return 0;
         default:
             return 0;

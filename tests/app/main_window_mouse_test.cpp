@@ -3,6 +3,7 @@
 #include <set>
 
 #include "app/command_ids.h"
+#include "document/colour.h"
 #include "document/slot_view.h"
 #include "document/undo_history.h"
 #include "tests/app/app_fixture.h"
@@ -54,9 +55,9 @@ TEST(MainWindowMouse, PressesMapWithTheQuarterCorrectionAndStopAtTheCanvasEdge) 
         int clientX, clientY;
         std::set<std::pair<int, int>> drawn;
     } cases[] = {
-        {2, 2, {{0, 0}}}, {3, 3, {{0, 0}}}, {4, 3, {{1, 0}}},
-        {22, 12, {}},  // view x 20 = zoomedWidth: still accepted
-        {23, 5, {}},   // one further: refused
+        {2, 2, {{0, 0}}}, {3, 3, {{0, 0}}},
+        {4, 3, {{1, 0}}}, {22, 12, {}},  // view x 20 = zoomedWidth: still accepted
+        {23, 5, {}},                     // one further: refused
         {-1, 5, {}},
     };
     for (const auto& c : cases) {
@@ -100,6 +101,32 @@ TEST(MainWindowMouse, BeforeAnyDocumentClicksDoNothing) {
     Mouse(run, wm::kLButtonUp, 3, 3);
     EXPECT_EQ(run.Doc().leftDragging, 0);
     EXPECT_EQ(run.Doc().modified, 0);
+}
+
+}  // namespace
+}  // namespace daub
+
+namespace daub {
+namespace {
+
+TEST(MainWindowMouse, BrushDabAndBlurReachLayerAndDisplayAndUndo) {
+    test::RunningApp run;
+    run.New("40", "30");
+    run.Main().toolbox.leftTool = ToolKind::Brush;
+    run.platform.Send(run.MainHandle(), {notify::kToolbox, 0, 0});
+    Mouse(run, wm::kLButtonDown, 22, 17);
+    Mouse(run, wm::kLButtonUp, 22, 17);
+    const LayerStack& stack = *run.Doc().layerStack;
+    const COLORREF centre = LoadPixel(ViewOf(stack, LayerStack::kFirstLayer, 0).At(20, 15));
+    EXPECT_LT(RedOf(centre), 255) << "the dab darkens its centre";
+    EXPECT_EQ(LoadPixel(ViewOf(stack, LayerStack::kDisplaySlot, 0).At(20, 15)), centre);
+    EXPECT_EQ(LoadPixel(ViewOf(stack, LayerStack::kFirstLayer, 0).At(0, 0)), 0xFFFFFFu);
+    EXPECT_EQ(UndoPosition(run.Doc()), 1);
+
+    run.platform.SendCommand(run.MainHandle(), cmd::kBlur);
+    EXPECT_EQ(UndoPosition(run.Doc()), 2);
+    run.platform.PressKey(run.MainHandle(), 'Z', true);
+    EXPECT_EQ(LoadPixel(ViewOf(stack, LayerStack::kFirstLayer, 0).At(20, 15)), centre);
 }
 
 }  // namespace
