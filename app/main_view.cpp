@@ -6,8 +6,8 @@
 #include "document/zoom_steps.h"
 #include "platform/platform.h"
 #include "platform/scroll_info.h"
+#include "tools/range_tool.h"
 #include "tools/slot_copy.h"
-#include "tools/slot_fill.h"
 
 namespace daub {
 namespace {
@@ -102,17 +102,8 @@ namespace daub {
 
 // A selected range is copied out of the edited layer as it is now.
 void TDaubWindow::RefreshSelectedRange() {
-    LayerStack& stack = *doc.layerStack;
     doc.previousZoom = doc.zoom;
-    const Rect range = FloatingRangeCanvasRect(doc);
-    const Rect& s = doc.selection;
-    const int w = TruncSaturated(s.width / doc.zoom), h = TruncSaturated(s.height / doc.zoom);
-    if (!stack.DefineFormat(4, w, h) ||
-        !stack.CreateSlotBitmap(LayerStack::kRangeSlot, stack.Format(4)))
-        return;
-    FillSlot(stack, doc.transparentColour, LayerStack::kRangeSlot, 4);
-    CopyRectKeyed(stack, doc.transparentColour, LayerStack::kRangeSlot, 0, 0, w, h,
-                  doc.currentLayer, range.x, range.y, 4, 0, 0);
+    FillRangeSlot(doc);
 }
 
 // The floating range is drawn again over a clean copy of the picture.
