@@ -23,6 +23,9 @@ set(DAUBIX_CUR_FROM_TEXT $<TARGET_FILE:cur_from_text>)
 set(DAUBIX_BMP_FROM_TEXT $<TARGET_FILE:bmp_from_text>)
 set(DAUBIX_ART_TOOL_DEPENDS ico_from_text cur_from_text bmp_from_text)
 include(${PROJECT_SOURCE_DIR}/resources/resources.cmake)
+# The headless backend reads the bitmaps daubix.rc names from where they were drawn.
+target_compile_definitions(daubix_headless PRIVATE
+  DAUBIX_BUILT_RESOURCES="${DAUBIX_RESOURCE_DIR}")
 find_program(DAUBIX_WINDRES NAMES x86_64-w64-mingw32-windres windres)
 if(DAUBIX_WINDRES)
   add_custom_command(OUTPUT ${DAUBIX_RESOURCE_DIR}/daubix.res

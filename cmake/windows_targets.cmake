@@ -40,6 +40,9 @@ else()
   set(DAUBIX_ART_TOOL_DEPENDS ${DAUBIX_ART_TOOLS})
 endif()
 include(${PROJECT_SOURCE_DIR}/resources/resources.cmake)
+# The headless backend reads the bitmaps daubix.rc names from where they were drawn.
+target_compile_definitions(daubix_headless PRIVATE
+  DAUBIX_BUILT_RESOURCES="${DAUBIX_RESOURCE_DIR}")
 set_source_files_properties(${PROJECT_SOURCE_DIR}/resources/daubix.rc PROPERTIES
   OBJECT_DEPENDS "${DAUBIX_RESOURCE_INPUTS}"
   COMPILE_OPTIONS "${DAUBIX_RC_CODEPAGE_OPTION}")

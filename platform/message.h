@@ -30,8 +30,10 @@ inline constexpr unsigned kInitMenuPopup = 0x0117;
 inline constexpr unsigned kMouseMove = 0x0200;
 inline constexpr unsigned kLButtonDown = 0x0201;
 inline constexpr unsigned kLButtonUp = 0x0202;
+inline constexpr unsigned kLButtonDblClk = 0x0203;
 inline constexpr unsigned kRButtonDown = 0x0204;
 inline constexpr unsigned kRButtonUp = 0x0205;
+inline constexpr unsigned kRButtonDblClk = 0x0206;
 inline constexpr unsigned kDropFiles = 0x0233;
 inline constexpr unsigned kUser = 0x0400;
 }  // namespace wm

@@ -18,6 +18,17 @@ namespace daub {
 class Window;
 class DialogModel;
 
+// A bitmap resource as 24-bit pixels: rows bottom-up, blue, green, red per pixel, each row
+// (3 * width + 3) & ~3 bytes.
+struct LoadedBitmap {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> bits;
+
+    int Stride() const { return (3 * width + 3) & ~3; }
+    PixelImage Image() const { return {bits.data(), width, height, Stride()}; }
+};
+
 struct CreatedMutex {
     MutexHandle handle;
     bool alreadyExisted = false;  // the name was taken: the handle is to that mutex
@@ -102,6 +113,9 @@ class Platform {
     // The colour dialog, starting at initial; nothing when the user cancels.
     virtual std::optional<std::uint32_t> ChooseColour(WindowHandle owner,
                                                       std::uint32_t initial) = 0;
+
+    // A bitmap resource of the executable, by name; nothing when there is none.
+    virtual std::optional<LoadedBitmap> LoadBitmapResource(const std::string& name) = 0;
 
     // The clipboard holds at most one picture, given and taken as 24-bit pixels.
     virtual bool ClipboardHasBitmap() = 0;

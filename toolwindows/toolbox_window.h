@@ -1,6 +1,11 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 #include "document/tool_kind.h"
+#include "document/view_image.h"
+#include "platform/platform.h"
 #include "toolwindows/satellite_dialog.h"
 
 namespace daub {
@@ -9,8 +14,14 @@ namespace daub {
 class ToolboxWindow : public SatelliteDialog {
   public:
     static constexpr int kTemplate = 116;
+    static constexpr const char* kBitmapName = "ToolBitmap";
 
     explicit ToolboxWindow(Platform& platform);
+
+    std::optional<std::intptr_t> HandleMessage(const Message& message) override;
+
+    // Draws the toolbox at once, as after a click; for callers that set its fields.
+    void Repaint();
 
     ToolKind leftTool = ToolKind::Pen;
     ToolKind rightTool = ToolKind::ColourPicker;
@@ -19,6 +30,13 @@ class ToolboxWindow : public SatelliteDialog {
     int widthPanelX = 3;
     int widthPanelY = 203;
     int widthCellSize = 16;
+
+  private:
+    void Click(int x, int y, ToolKind& buttonTool);
+    void Draw(DeviceContext& context);
+
+    std::optional<LoadedBitmap> bitmap_;
+    ViewImage image_;
 };
 
 }  // namespace daub

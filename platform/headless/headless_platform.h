@@ -146,6 +146,9 @@ class HeadlessPlatform : public Platform {
                                            const FileDialogRequest& request) override;
     std::optional<std::uint32_t> ChooseColour(WindowHandle owner, std::uint32_t initial) override;
 
+    // The file the resource script names for the bitmap, read from resourceFolder.
+    std::optional<LoadedBitmap> LoadBitmapResource(const std::string& name) override;
+
     bool ClipboardHasBitmap() override;
     bool PutClipboardBitmap(WindowHandle owner, const PixelImage& picture) override;
     std::optional<ClipboardPicture> TakeClipboardBitmap(WindowHandle owner) override;
@@ -208,6 +211,9 @@ class HeadlessPlatform : public Platform {
     std::deque<std::optional<std::string>> fileNameAnswers;
     std::deque<std::optional<std::uint32_t>> colourAnswers;
     std::string modulePath = "C:\\Daubix\\Daubix.exe";
+    // Where the files the resource script names were built; the build tree's by default.
+    std::string resourceFolder = BuiltResourceFolder();
+    static std::string BuiltResourceFolder();
 
     const std::vector<RecordedMessageBox>& MessageBoxes() const { return messageBoxes_; }
     const std::vector<RecordedDialog>& Dialogs() const { return dialogs_; }

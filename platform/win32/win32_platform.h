@@ -69,6 +69,8 @@ class Win32Platform : public Platform {
     std::optional<std::uint32_t> ChooseColour(WindowHandle owner, std::uint32_t initial) override;
 
     // win32_clipboard.cpp
+    std::optional<LoadedBitmap> LoadBitmapResource(const std::string& name) override;
+
     bool ClipboardHasBitmap() override;
     bool PutClipboardBitmap(WindowHandle owner, const PixelImage& picture) override;
     std::optional<ClipboardPicture> TakeClipboardBitmap(WindowHandle owner) override;
