@@ -57,6 +57,12 @@ std::intptr_t TDaubWindow::OnCommand(const Message& message) {
         case cmd::kBlur:
             BlurCommand();
             break;
+        case cmd::kBrushSettings:
+            BrushSettingsCommand();
+            break;
+        case cmd::kSpraySettings:
+            SpraySettingsCommand();
+            break;
         default:
             break;
     }

@@ -121,6 +121,8 @@ class TDaubWindow : public Window {
     void ShowSatellite(SatelliteDialog& dialog, int commandId);
     void ShowLayerImage();
     void ToggleGuideLine();
+    void BrushSettingsCommand();
+    void SpraySettingsCommand();
 
     void CheckItem(int commandId, bool checked);
     bool AskToDiscard(const char* question, const char* caption);

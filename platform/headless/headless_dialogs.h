@@ -21,10 +21,6 @@ inline constexpr int kDialogBaseUnitY = 13;
 int DialogUnitsToPixelsX(int units);
 int DialogUnitsToPixelsY(int units);
 
-// Notification codes a control sends with WM_COMMAND.
-inline constexpr int kButtonClicked = 0;     // BN_CLICKED
-inline constexpr int kEditChanged = 0x0300;  // EN_CHANGE
-
 // A modal dialog while it runs: the controls of its template, which the model fills and
 // reads, and what the user does to them, which the test scripts.
 class HeadlessDialog : public DialogControls {
@@ -40,6 +36,19 @@ class HeadlessDialog : public DialogControls {
     void SetChecked(int control, bool checked) override;
     void Focus(int control) override;
     int ShowMessageBox(const std::string& text, const std::string& caption, unsigned type) override;
+    void SetSliderRange(int control, int low, int high) override;
+    int SliderPosition(int control) const override;
+    void SetSliderPosition(int control, int position) override;
+    void AddListItem(int control, const std::string& text) override;
+    std::string ListItem(int control, int index) const override;
+    int ListSelection(int control) const override;
+    void SelectListItem(int control, int index) override;
+    // Paints the model's drawing into the dialog's surface at once (the area only says
+    // what is due; the model may draw anywhere).
+    void Redraw(const PixelRect& area) override;
+
+    // The first paint, as the dialog appears: the background, then the model's drawing.
+    void PaintWhole();
 
     // The user types a new text into a control (the model hears EN_CHANGE).
     void Type(int control, const std::string& text);
@@ -49,6 +58,14 @@ class HeadlessDialog : public DialogControls {
     // OK closes the dialog with 1 only when the model's Save accepts what was typed.
     void PressOk();
     void PressCancel();
+    // The user drags a trackbar's thumb with the mouse and lets go: the model hears the move,
+    // then the release.
+    void DragSlider(int control, int position);
+    // The user moves the thumb with the keyboard: the model hears only the move.
+    void SlideWithKeys(int control, int position);
+    // The user picks the item with this text from a drop-down list (CBN_SELCHANGE); a text
+    // the list lacks is a fault.
+    void PickListItem(int control, const std::string& text);
 
     bool IsOpen() const { return result_ == 0; }
     int Result() const { return result_; }  // 1 OK, 2 Cancel; 0 while open
@@ -57,12 +74,23 @@ class HeadlessDialog : public DialogControls {
     WindowHandle Handle() const { return handle_; }
     const DialogTemplate* Template() const { return template_; }
     const std::vector<std::string>& Faults() const { return faults_; }
+    // A drop-down list's items in the order shown.
+    std::vector<std::string> ListItems(int control) const;
+    int Redraws() const { return redraws_; }
 
   private:
     struct ControlState {
         std::string text;
         bool checked = false;
+        int low = 0;  // a trackbar's range and position
+        int high = 100;
+        int position = 0;
+        bool list = false;    // a combo box: its text is the selected item's
+        bool sorted = false;  // a list with CBS_SORT
+        std::vector<std::string> items;
+        int selection = -1;
     };
+    void MoveSlider(int control, int position);
     const ControlState* Find(int control, const char* use) const;
     ControlState* Find(int control, const char* use);
 
@@ -74,6 +102,7 @@ class HeadlessDialog : public DialogControls {
     int focus_ = 0;
     int result_ = 0;
     int okPresses_ = 0;
+    int redraws_ = 0;
     mutable std::vector<std::string> faults_;
 };
 

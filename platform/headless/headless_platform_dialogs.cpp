@@ -73,6 +73,7 @@ int HeadlessPlatform::RunModalDialog(DialogModel& model, WindowHandle owner) {
 
     HeadlessDialog dialog(*this, model, dialogTemplate, recorded.handle);
     model.Load(dialog);
+    dialog.PaintWhole();
     while (dialog.IsOpen() && !dialogScript.empty()) {
         const std::function<void(HeadlessDialog&)> turn = std::move(dialogScript.front());
         dialogScript.pop_front();

@@ -21,6 +21,14 @@ class Win32DialogControls : public DialogControls {
     void SetChecked(int control, bool checked) override;
     void Focus(int control) override;
     int ShowMessageBox(const std::string& text, const std::string& caption, unsigned type) override;
+    void SetSliderRange(int control, int low, int high) override;
+    int SliderPosition(int control) const override;
+    void SetSliderPosition(int control, int position) override;
+    void AddListItem(int control, const std::string& text) override;
+    std::string ListItem(int control, int index) const override;
+    int ListSelection(int control) const override;
+    void SelectListItem(int control, int index) override;
+    void Redraw(const PixelRect& area) override;
 
   private:
     HWND dialog_;

@@ -6,6 +6,7 @@
 
 #include "platform/dialog_model.h"
 #include "platform/win32/dialog_procedure.h"
+#include "platform/win32/win32_device_context.h"
 #include "platform/win32/win32_dialog_controls.h"
 #include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_platform.h"
@@ -56,6 +57,22 @@ void Notify(ModalSession& session, LPARAM lParam) {
                             static_cast<int>(header->code));
 }
 
+// A trackbar reports every move of its thumb, by mouse or keys, as a scroll message.
+void Scroll(ModalSession& session, LPARAM lParam) {
+    HWND control = reinterpret_cast<HWND>(lParam);
+    if (control) session.model.OnCommand(*session.controls, GetDlgCtrlID(control), kSliderMoved);
+}
+
+void Paint(ModalSession& session, HWND hwnd) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(hwnd, &paint);
+    if (dc) {
+        Win32DeviceContext context(dc);
+        session.model.Paint(*session.controls, context);
+    }
+    EndPaint(hwnd, &paint);
+}
+
 INT_PTR CALLBACK ModalDialogProcedure(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam) {
     if (id == WM_INITDIALOG) return StartSession(hwnd, lParam);
     auto* session = reinterpret_cast<ModalSession*>(GetWindowLongPtrW(hwnd, DWLP_USER));
@@ -65,6 +82,14 @@ INT_PTR CALLBACK ModalDialogProcedure(HWND hwnd, UINT id, WPARAM wParam, LPARAM 
         return TRUE;
     }
     if (id == WM_NOTIFY) Notify(*session, lParam);
+    if (id == WM_HSCROLL || id == WM_VSCROLL) {
+        Scroll(*session, lParam);
+        return TRUE;
+    }
+    if (id == WM_PAINT) {
+        Paint(*session, hwnd);
+        return TRUE;
+    }
     return FALSE;
 }
 

@@ -11,6 +11,8 @@
 #include "tests/win32/test_resource_ids.h"
 #include "tests/win32/win32_test_support.h"
 
+#include <commctrl.h>
+
 namespace daub::win32test {
 namespace {
 
@@ -132,6 +134,57 @@ TEST(Win32ModalDialogs, EveryProgramTemplateOpens) {
         EXPECT_EQ(TestPlatform().RunModalDialog(model, {}), 2);
         EXPECT_EQ(model.loads, 1);
     }
+}
+
+// Trackbars and drop-down lists through the model's calls, on the brush template (137):
+// 1019 is a trackbar, 1027 a sorted list. A trackbar's scroll message reaches the model as a
+// move, and a redraw paints through the model at once.
+TEST(Win32ModalDialogs, SlidersListsAndPaintingReachTheModel) {
+    struct PaintingModel : ScriptedModel {
+        PaintingModel() : ScriptedModel(137) {}
+        void Paint(DialogControls&, DeviceContext& dc) override {
+            ++paints;
+            dc.FillRect({0, 0, 4, 4}, 0x0000FF);
+        }
+        int paints = 0;
+    } model;
+    std::vector<std::string> items;
+    int clamped = -1, selection = -2, paintsOnRedraw = -1;
+    std::string selectedText;
+    model.load = [&](DialogControls& controls) {
+        for (const char* item : {"b", "a", "c"})
+            controls.AddListItem(1027, item);
+        controls.SelectListItem(1027, 2);
+        controls.SetSliderPosition(1019, 150);
+        HWND dialog = dynamic_cast<Win32DialogControls&>(controls).Dialog();
+        PostMessageW(dialog, WM_HSCROLL, TB_THUMBPOSITION,
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, 1019)));
+    };
+    // A modal dialog appears only once its queue is first empty, which the posted message
+    // has not let happen yet; shown now, it has something to paint.
+    model.command = [&](DialogControls& controls, int control) {
+        if (control != 1019 || clamped >= 0) return;
+        ShowWindow(dynamic_cast<Win32DialogControls&>(controls).Dialog(), SW_SHOW);
+        for (int i = 0; i < 4; ++i)
+            items.push_back(controls.ListItem(1027, i));
+        clamped = controls.SliderPosition(1019);
+        selection = controls.ListSelection(1027);
+        selectedText = controls.Text(1027);
+        const int before = model.paints;
+        controls.Redraw({0, 0, 4, 4});
+        paintsOnRedraw = model.paints - before;
+        Press(controls, IDCANCEL);
+    };
+
+    EXPECT_EQ(TestPlatform().RunModalDialog(model, {}), 2);
+    EXPECT_EQ(items, (std::vector<std::string>{"a", "b", "c", ""}));
+    EXPECT_EQ(clamped, 100);
+    EXPECT_EQ(selection, 2);
+    EXPECT_EQ(selectedText, "c");
+    EXPECT_GE(paintsOnRedraw, 1);
+    EXPECT_NE(
+        std::find(model.commands.begin(), model.commands.end(), std::make_pair(1019, kSliderMoved)),
+        model.commands.end());
 }
 
 TEST(Win32ModalDialogs, MissingTemplateCountsAsCancelled) {
