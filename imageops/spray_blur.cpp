@@ -6,74 +6,138 @@
 #include <vector>
 
 #include "document/slot_view.h"
+#include "imageops/blur_sums.h"
 #include "imageops/spray_square.h"
 
 namespace daub {
+
 namespace {
 
-// What one column of the current row window holds: the channel sums and the number of
-// pixels that count (those not of the excluded colour).
-struct ColumnSum {
-    std::uint32_t b = 0, g = 0, r = 0, n = 0;
+// The means of one row, three bytes a pixel as the targets store them, and which pixels
+// have one at all.
+struct RowMeans {
+    std::vector<std::uint8_t> pixels;
+    std::vector<std::uint8_t> present;
+    bool complete = true;  // every pixel has a mean
+
+    explicit RowMeans(std::size_t width) : pixels(3 * width), present(width) {}
 };
 
-// Running sums over a moving window of source rows, one entry per column in [first, last).
-class ColumnSums {
-  public:
-    ColumnSums(int first, int last, COLORREF excluded)
-        : first_(first), sums_(static_cast<std::size_t>(last - first)), excluded_(excluded) {}
+// What stays the same for every row of one blur.
+struct BlurPass {
+    const SlotView& source;
+    const WriteGate& gate;
+    const std::vector<std::uint8_t*>& targets;
+    SprayArea area;
+    int radius;
+    int firstRow, lastRow;        // the rows that feed the square
+    int firstColumn, lastColumn;  // the columns that feed the square
+    std::uint64_t maxCount = 0;   // the most pixels one window can hold
 
-    const ColumnSum& At(int column) const { return sums_[column - first_]; }
+    std::uint64_t Pixels() const {
+        return static_cast<std::uint64_t>(area.columns.second - area.columns.first) *
+               static_cast<std::uint64_t>(area.rows.second - area.rows.first);
+    }
 
-    // Adds (sign +1) or removes (sign -1) one source row.
-    void Apply(const std::uint8_t* row, int sign) {
-        const std::uint8_t* p = row + 3 * static_cast<std::size_t>(first_);
-        for (ColumnSum& s : sums_) {
-            if (LoadPixel(p) != excluded_) {
-                // Unsigned wrap makes the removal exact: every removed row was added before.
-                s.b += static_cast<std::uint32_t>(sign * p[0]);
-                s.g += static_cast<std::uint32_t>(sign * p[1]);
-                s.r += static_cast<std::uint32_t>(sign * p[2]);
-                s.n += static_cast<std::uint32_t>(sign);
+    // Narrow sums are cheaper; they serve whenever no window's sums can reach 2^32.
+    void Row(int y, const ColumnSums& columns, const MeanDivider& divider, RowMeans& means) const {
+        if (maxCount < (std::uint64_t{1} << 32) / 256)
+            MeansWith<std::uint32_t>(y, columns, divider, means);
+        else
+            MeansWith<std::uint64_t>(y, columns, divider, means);
+        Write(y, means);
+    }
+
+    // The window slides along the row's column sums; the excluded pixels' share comes out
+    // of each window's sums before the mean is taken. In the middle of the row the window
+    // gains and loses one column at every step and always spans 2 * radius + 1 columns.
+    template <typename Int>
+    void MeansWith(int y, const ColumnSums& columns, const MeanDivider& divider,
+                   RowMeans& means) const {
+        const int x0 = area.columns.first, x1 = area.columns.second;
+        const Int rowsIn =
+            static_cast<Int>(std::min(y + radius + 1, lastRow) - std::max(y - radius, firstRow));
+        const std::uint32_t* channels = columns.Channels(firstColumn);
+        const std::uint32_t* excluded = columns.Excluded(firstColumn);
+        const std::uint8_t* e = columns.ExcludedBytes();
+        const Int eb = e[0], eg = e[1], er = e[2];
+        const std::uint64_t* table = divider.Table();
+        const std::uint64_t tableSize = divider.TableSize();
+        Int b = 0, g = 0, r = 0, k = 0;
+        const auto add = [&](int column) {
+            const auto i = static_cast<std::size_t>(column - firstColumn);
+            b += channels[3 * i];
+            g += channels[3 * i + 1];
+            r += channels[3 * i + 2];
+            k += excluded[i];
+        };
+        const auto remove = [&](int column) {
+            const auto i = static_cast<std::size_t>(column - firstColumn);
+            b -= channels[3 * i];
+            g -= channels[3 * i + 1];
+            r -= channels[3 * i + 2];
+            k -= excluded[i];
+        };
+        std::uint8_t* out = means.pixels.data();
+        std::uint8_t* present = means.present.data();
+        bool complete = true;
+        const auto mean = [&](int x, Int count) {
+            const auto i = static_cast<std::size_t>(x - x0);
+            const Int n = count - k;
+            present[i] = n != 0;
+            if (n == 0)
+                complete = false;
+            else if (k == 0)
+                MeanDivider::Mean(table, tableSize, b, g, r, n, out + 3 * i);
+            else
+                MeanDivider::Mean(table, tableSize, b - k * eb, g - k * eg, r - k * er, n,
+                                  out + 3 * i);
+        };
+        const auto edge = [&](int x) {
+            if (x > x0) {
+                if (x + radius < lastColumn) add(x + radius);
+                if (x - radius - 1 >= firstColumn) remove(x - radius - 1);
             }
-            p += 3;
+            const Int columnsIn = static_cast<Int>(std::min(x + radius + 1, lastColumn) -
+                                                   std::max(x - radius, firstColumn));
+            mean(x, columnsIn * rowsIn);
+        };
+
+        for (int i = std::max(x0 - radius, firstColumn); i < std::min(x0 + radius + 1, lastColumn);
+             ++i)
+            add(i);
+        const int steadyFirst = std::min(std::max(x0 + 1, firstColumn + radius + 1), x1);
+        const int steadyLast = std::max(steadyFirst, std::min(x1, lastColumn - radius));
+        const Int steadyCount = static_cast<Int>(2 * radius + 1) * rowsIn;
+        int x = x0;
+        for (; x < steadyFirst; ++x)
+            edge(x);
+        for (; x < steadyLast; ++x) {
+            add(x + radius);
+            remove(x - radius - 1);
+            mean(x, steadyCount);
         }
+        for (; x < x1; ++x)
+            edge(x);
+        means.complete = complete;
     }
 
-  private:
-    int first_;
-    std::vector<ColumnSum> sums_;
-    COLORREF excluded_;
-};
-
-// The horizontal window: the sum of the column sums it spans.
-struct WindowSum {
-    std::uint64_t b = 0, g = 0, r = 0, n = 0;
-    void Add(const ColumnSum& s) {
-        b += s.b;
-        g += s.g;
-        r += s.r;
-        n += s.n;
-    }
-    void Remove(const ColumnSum& s) {
-        b -= s.b;
-        g -= s.g;
-        r -= s.r;
-        n -= s.n;
-    }
-    // The truncated means, B, G, R. Windows of ordinary radii stay far below 2^32, where the
-    // narrow division is several times faster than the wide one.
-    void Mean(std::uint8_t* out) const {
-        if ((b | g | r | n) >> 32 == 0) {
-            const auto d = static_cast<std::uint32_t>(n);
-            out[0] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(b) / d);
-            out[1] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(g) / d);
-            out[2] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(r) / d);
+    // Without a mask, a row whose every pixel has a mean is copied whole.
+    void Write(int y, const RowMeans& means) const {
+        const int x0 = area.columns.first, x1 = area.columns.second;
+        const std::size_t start = source.Offset(x0, y);
+        if (means.complete && !gate.MaskOn()) {
+            for (std::uint8_t* bits : targets)
+                std::memcpy(bits + start, means.pixels.data(), means.pixels.size());
             return;
         }
-        out[0] = static_cast<std::uint8_t>(b / n);
-        out[1] = static_cast<std::uint8_t>(g / n);
-        out[2] = static_cast<std::uint8_t>(r / n);
+        for (int x = x0; x < x1; ++x) {
+            const auto i = static_cast<std::size_t>(x - x0);
+            const std::size_t offset = start + 3 * i;
+            if (!means.present[i] || !gate.MaskAllows(offset)) continue;
+            for (std::uint8_t* bits : targets)
+                std::memcpy(bits + offset, &means.pixels[3 * i], 3);
+        }
     }
 };
 
@@ -126,31 +190,26 @@ void SprayBlurInto(LayerStack& stack, COLORREF excludedColour, int sourceSlot, i
         return copy.data() + static_cast<std::size_t>(source.stride) * (lastRow - 1 - y);
     };
 
+    const auto span = static_cast<std::uint64_t>(2 * std::int64_t{radius} + 1);
+    BlurPass pass{source, gate, targets, area, radius, firstRow, lastRow, firstColumn, lastColumn};
+    pass.maxCount = std::min<std::uint64_t>(span, lastColumn - firstColumn) *
+                    std::min<std::uint64_t>(span, lastRow - firstRow);
+    const MeanDivider divider(pass.maxCount, pass.Pixels());
     ColumnSums columns(firstColumn, lastColumn, excludedColour);
+    RowMeans means(static_cast<std::size_t>(area.columns.second - area.columns.first));
     for (int y = firstRow; y < std::min(area.rows.first + radius + 1, lastRow); ++y)
-        columns.Apply(sourceRow(y), +1);
+        columns.Add(sourceRow(y));
     for (int y = area.rows.first; y < area.rows.second; ++y) {
         if (y > area.rows.first) {
-            if (y + radius < lastRow) columns.Apply(sourceRow(y + radius), +1);
-            if (y - radius - 1 >= firstRow) columns.Apply(sourceRow(y - radius - 1), -1);
+            const bool adds = y + radius < lastRow, removes = y - radius - 1 >= firstRow;
+            if (adds && removes)
+                columns.Slide(sourceRow(y + radius), sourceRow(y - radius - 1));
+            else if (adds)
+                columns.Add(sourceRow(y + radius));
+            else if (removes)
+                columns.Remove(sourceRow(y - radius - 1));
         }
-        WindowSum window;
-        const int x0 = area.columns.first;
-        for (int i = std::max(x0 - radius, firstColumn); i < std::min(x0 + radius + 1, lastColumn);
-             ++i)
-            window.Add(columns.At(i));
-        for (int x = x0; x < area.columns.second; ++x) {
-            if (x > x0) {
-                if (x + radius < lastColumn) window.Add(columns.At(x + radius));
-                if (x - radius - 1 >= firstColumn) window.Remove(columns.At(x - radius - 1));
-            }
-            const std::size_t offset = source.Offset(x, y);
-            if (window.n == 0 || !gate.MaskAllows(offset)) continue;
-            std::uint8_t mean[3];
-            window.Mean(mean);
-            for (std::uint8_t* bits : targets)
-                std::memcpy(bits + offset, mean, 3);
-        }
+        pass.Row(y, columns, divider, means);
     }
 }
 

@@ -197,9 +197,17 @@ TEST(SprayBlur, MatchesThePlainBlurOnRandomCanvases) {
         plain.stack.maskEnabled = fast.stack.maskEnabled;
         for (int slot : {1, 3, 5})
             LayerStack::CopyBitmap(plain.stack.Bitmap(slot), fast.stack.Bitmap(slot));
-        // Mostly a grey that is present, sometimes one that is not.
+        // A grey that is present or not, a picked colour whose channels differ (a B/R mix-up
+        // shows), or that colour with bits above the low 24, which no pixel ever has.
         const int level = static_cast<int>(rng() % 5);
-        const COLORREF excluded = MakeColour(level, level, level);
+        COLORREF excluded = MakeColour(level, level, level);
+        if (i % 5 == 1) {
+            for (int k = 0; k < 1 + width * height / 8; ++k)
+                fast.Set(1, static_cast<int>(rng() % width), static_cast<int>(rng() % height),
+                         0x123456);
+            LayerStack::CopyBitmap(plain.stack.Bitmap(1), fast.stack.Bitmap(1));
+            excluded = 0x123456 | (i % 10 == 1 ? 0x01000000 : 0);
+        }
 
         SprayBlur(fast.stack, excluded, 1, cx, cy, w, h, strength, target, 0);
         DirectBlur(plain.stack, excluded, 1, cx, cy, w, h, strength, target);
@@ -208,6 +216,20 @@ TEST(SprayBlur, MatchesThePlainBlurOnRandomCanvases) {
                 << width << "x" << height << " square " << w << "x" << h << " at " << cx << ","
                 << cy << " strength " << strength << " target " << target << " slot " << slot;
     }
+}
+
+// A window wider than 4096 x 4096 pixels needs sums beyond 32 bits.
+TEST(SprayBlur, HugeWindowsKeepTheirSumsExact) {
+    constexpr int kSide = 4100;
+    TestCanvas canvas(kSide, kSide, {1, 5});
+    canvas.Fill(1, MakeColour(250, 251, 252));
+    canvas.Set(1, 0, 0, MakeColour(0, 0, 0));
+    canvas.Set(1, kSide - 1, kSide - 1, 0x123456);
+    SprayBlur(canvas.stack, 0x123456, 1, kSide / 2, kSide / 2, 1, 1, 1 << 30, 5, 0);
+    // One black pixel among n - 1 of (250, 251, 252): the means are just below each channel.
+    const std::uint64_t n = std::uint64_t{kSide} * kSide - 1;
+    const auto mean = [&](int c) { return static_cast<int>(c * (n - 1) / n); };
+    EXPECT_EQ(canvas.Get(5, kSide / 2, kSide / 2), MakeColour(mean(250), mean(251), mean(252)));
 }
 
 }  // namespace
