@@ -16,6 +16,7 @@ constexpr int kLastTool = static_cast<int>(ToolKind::NoTool2500);
 constexpr int kPanelX = 3;
 constexpr int kPanelY = 203;
 constexpr int kWidthCell = 16;
+constexpr int kWidthColumns = 3;
 // The panel's hit area reaches two pixels short of three cell rows.
 constexpr int kPanelHitBottom = kPanelY + 3 * kWidthCell - 2;
 constexpr std::array<int, 6> kCellWidths = {3, 2, 1, 12, 6, 4};
@@ -55,9 +56,13 @@ ToolboxHit HitToolbox(int x, int y) {
         hit.tool = static_cast<ToolKind>(kFirstTool + 200 * row + 100 * column);
     }
     if (y >= kPanelY && y < kPanelHitBottom) {
-        // Truncated toward zero: the pixel left of the bitmap still counts as column 0.
-        const int k = (bx - kPanelX) / kWidthCell + ((y - kPanelY) / kWidthCell) * 3;
-        if (k >= 0 && k < static_cast<int>(kCellWidths.size())) hit.penWidth = kCellWidths[k];
+        // Truncated toward zero: the pixel left of the bitmap still counts as column 0. Right
+        // of the third column the panel has ended; the cell index must not run on into the
+        // next row, where a click beside the top row would pick a width of the bottom one.
+        const int column = (bx - kPanelX) / kWidthCell;
+        const int k = column + ((y - kPanelY) / kWidthCell) * kWidthColumns;
+        if (column >= 0 && column < kWidthColumns && k < static_cast<int>(kCellWidths.size()))
+            hit.penWidth = kCellWidths[k];
     }
     return hit;
 }

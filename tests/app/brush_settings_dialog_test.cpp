@@ -144,6 +144,28 @@ TEST(BrushSettingsDialog, ReleasedSlidersWriteTheirEditsAndKeysDoNot) {
     });
 }
 
+// The size slider writes whole pixels: its lowest positions give a size the OK check
+// refuses, its highest the largest size accepted.
+TEST(BrushSettingsDialog, SizeSliderEndsMeetTheOkCheck) {
+    RunningApp run;
+    run.New("40", "30");
+    OpenBrushSettings(run, [&](HeadlessDialog& d) {
+        for (int position : {0, 2}) {
+            d.DragSlider(D::kSizeSlider, position);
+            d.Focus(D::kPresetList);
+            d.PressOk();
+            EXPECT_TRUE(d.IsOpen()) << position;
+            EXPECT_EQ(d.FocusedControl(), D::kSizeEdit) << position;
+        }
+        d.DragSlider(D::kSizeSlider, 100);
+        d.PressOk();
+        EXPECT_FALSE(d.IsOpen());
+    });
+    EXPECT_EQ(run.platform.MessageBoxes().size(), 2u);
+    EXPECT_EQ(Kernel(run).radius, 40.0);
+    EXPECT_GE(Kernel(run).At(32, 0), 0.0f);  // r = 32 lies inside the brush now
+}
+
 // The first bad field in the order a, b, R is reported, with an empty exclamation box,
 // and the focus goes to it.
 TEST(BrushSettingsDialog, OkChecksDensityThenDistributionThenSize) {

@@ -106,6 +106,37 @@ TEST(MainWindowSatellites, ToolboxChangeCommitsAFloatingRange) {
     }
 }
 
+// The transparent cell on the right button, the pen on the right button: a right click on
+// an upper layer paints the key colour, through which the layer below shows.
+TEST(MainWindowSatellites, TransparentCellMakesTheRightButtonPaintSeeThrough) {
+    RunningApp run;
+    run.New("20", "10");
+    DocumentState& doc = run.Doc();
+    const int upper = LayerStack::kFirstLayer + 1;
+    FillBitmap(doc.layerStack->CreateSlotBitmap(upper), 0xFF0000);
+    doc.layerStack->visible[upper] = 1;
+    doc.lastLayer = doc.currentLayer = upper;
+    run.Main().CompositeDocument();
+
+    const auto rightClick = [&](WindowHandle window, int x, int y) {
+        run.platform.Send(window, {wm::kRButtonDown, 0, MakeLParam(x, y)});
+        run.platform.Send(window, {wm::kRButtonUp, 0, MakeLParam(x, y)});
+    };
+    rightClick(run.Main().palette.Handle(), 3, 22);  // the transparent cell
+    rightClick(run.Main().toolbox.Handle(), 5, 80);  // Pen
+    ASSERT_EQ(doc.secondColour, kTransparentColour);
+    ASSERT_EQ(doc.rightTool, ToolKind::Pen);
+    rightClick(run.MainHandle(), 2 + 6, 2 + 6);  // the pen's canvas pixel (5, 5)
+
+    const SlotView layer = ViewOf(*doc.layerStack, upper, 0);
+    EXPECT_EQ(LoadPixel(layer.At(5, 5)), kTransparentColour);
+    EXPECT_EQ(LoadPixel(layer.At(6, 5)), 0xFF0000u);
+    run.Main().CompositeDocument();
+    const SlotView display = ViewOf(*doc.layerStack, LayerStack::kDisplaySlot, 0);
+    EXPECT_EQ(LoadPixel(display.At(5, 5)), 0xFFFFFFu);
+    EXPECT_EQ(LoadPixel(display.At(6, 5)), 0xFF0000u);
+}
+
 TEST(MainWindowSatellites, InfoWindowShowsItsFourLines) {
     RunningApp run;
     DaubChild& info = *run.Main().infoWindow;

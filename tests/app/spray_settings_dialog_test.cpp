@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/command_ids.h"
+#include "document/slot_view.h"
 #include "platform/message_box.h"
 #include "tests/app/app_fixture.h"
 
@@ -94,6 +95,40 @@ TEST(SpraySettingsDialog, OkBringsSizeAndStrengthIntoTheKindsLimits) {
                                     }),
                   1);
         EXPECT_EQ(Stored(run), c.stored) << c.kind << " " << c.size << " " << c.strength;
+    }
+}
+
+// The road of the settings: dialog, spray chosen in the toolbox, red from the colour box,
+// one click on the canvas.
+TEST(SpraySettingsDialog, TheSprayToolPaintsWithWhatOkStored) {
+    RunningApp run;
+    run.New("20", "10");
+    OpenSpraySettings(run, [](HeadlessDialog& d) {
+        d.PickListItem(S::kKindList, "αブレンド");
+        d.Type(S::kSizeEdit, "3");
+        d.Type(S::kStrengthEdit, "300");
+        d.PressOk();
+    });
+    const auto click = [&](WindowHandle window, unsigned down, unsigned up, int x, int y) {
+        run.platform.Send(window, {down, 0, MakeLParam(x, y)});
+        run.platform.Send(window, {up, 0, MakeLParam(x, y)});
+    };
+    click(run.Main().toolbox.Handle(), wm::kLButtonDown, wm::kLButtonUp, 5, 105);  // Spray
+    click(run.Main().palette.Handle(), wm::kLButtonDown, wm::kLButtonUp, 67, 21);  // red, cell 5
+    ASSERT_EQ(run.Doc().leftTool, ToolKind::Spray);
+    ASSERT_EQ(run.Doc().drawColour, 0x0000FFu);
+    click(run.MainHandle(), wm::kLButtonDown, wm::kLButtonUp, 2 + 10, 2 + 5);
+
+    // Full strength over white falls one short of the colour, over the 3 x 3 square only.
+    for (int slot : {LayerStack::kFirstLayer, LayerStack::kDisplaySlot}) {
+        const SlotView v = ViewOf(*run.Doc().layerStack, slot, 0);
+        for (int y = 0; y < v.height; ++y) {
+            for (int x = 0; x < v.width; ++x) {
+                const bool inside = x >= 9 && x <= 11 && y >= 4 && y <= 6;
+                EXPECT_EQ(LoadPixel(v.At(x, y)), inside ? MakeColour(254, 0, 0) : 0xFFFFFFu)
+                    << slot << " " << x << "," << y;
+            }
+        }
     }
 }
 

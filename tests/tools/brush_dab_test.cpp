@@ -7,6 +7,7 @@
 #include <limits>
 #include <random>
 
+#include "document/brush_kernel.h"
 #include "tests/tools/test_canvas.h"
 
 namespace daub {
@@ -78,6 +79,39 @@ TEST(ApplyBrushDab, KernelEntriesLandOnTheirPixels) {
         const test::PointSet want = c.x < 0 ? test::PointSet{} : test::PointSet{{c.x, c.y}};
         EXPECT_EQ(canvas.PixelsOf(0, 0xFFFFFF), want) << c.name;
     }
+}
+
+// What the tool's 65 x 65 dab paints with a flat kernel (b = 0, weight 255) of radius R,
+// centred on (40, 40) of an 80 x 80 canvas.
+TEST(ApplyBrushDab, TheRadiusDecidesWhichPixelsADabPaints) {
+    test::PointSet wide;  // 64 x 64 (columns and rows 8 .. 71) less the corners at r >= 40
+    for (int y = 8; y <= 71; ++y)
+        for (int x = 8; x <= 71; ++x)
+            if ((x - 40) * (x - 40) + (y - 40) * (y - 40) < 40 * 40) wide.insert({x, y});
+    const struct {
+        const char* name;
+        double radius;
+        test::PointSet painted;
+    } cases[] = {
+        {"radius 1 paints nothing, not even the centre", 1.0, {}},
+        {"radius 1.2: the four neighbours, not the centre",
+         1.2,
+         {{39, 40}, {41, 40}, {40, 39}, {40, 41}}},
+        {"radius 1.5: the diagonals and so the centre too", 1.5, test::Block(39, 39, 41, 41)},
+        {"radius 40: a square with cut corners", 40.0, wide},
+    };
+    for (const auto& c : cases) {
+        TestCanvas canvas(80, 80);
+        canvas.Fill(0, 0x000000);
+        ComputeKernel(canvas.stack.brushKernel, c.radius, 255.0, 0.0);
+        ApplyBrushDab(canvas.stack, 0xFFFFFF, 0, 40, 40, 65, 65, -1, 0);
+        EXPECT_EQ(canvas.PixelsOf(0, 0xFFFFFF), c.painted) << c.name;
+    }
+    // The wide dab's shape: 64 x 64 (kernel row and column 64 unused) less 117 corner pixels;
+    // on the left edge the offset (-32, -24) lies at r = 40 exactly and is cut.
+    EXPECT_EQ(wide.size(), 64u * 64 - 117);
+    EXPECT_TRUE(wide.count({8, 40}) && wide.count({71, 40}) && wide.count({8, 17}));
+    EXPECT_FALSE(wide.count({8, 8}) || wide.count({71, 71}) || wide.count({8, 16}));
 }
 
 TEST(ApplyBrushDab, RefusesSizesAboveTheKernel) {

@@ -55,6 +55,10 @@ TEST(ToolboxWindow, ClicksChooseToolsAndWidthsAndTheMainWindowFollows) {
         {wm::kLButtonDown, 0, 210, ToolKind::Pen, ToolKind::ColourPicker, 3},
         // Below the second row of widths the panel offers nothing.
         {wm::kLButtonDown, 8, 240, ToolKind::Pen, ToolKind::ColourPicker, 1},
+        // Nor beside it: right of the top row is not the bottom row's first cell (12).
+        {wm::kLButtonDown, 52, 210, ToolKind::Pen, ToolKind::ColourPicker, 1},
+        {wm::kRButtonDown, 66, 206, ToolKind::Pen, ToolKind::ColourPicker, 1},
+        {wm::kLButtonDown, 52, 226, ToolKind::Pen, ToolKind::ColourPicker, 1},
     };
     for (const auto& c : cases) {
         Toolbox box;
