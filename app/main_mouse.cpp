@@ -1,5 +1,7 @@
 // The mouse on the canvas: presses, drags and releases of both buttons, handed to the tool
 // of the button. The tools not listed here come with their own routines.
+#include <utility>
+
 #include "app/main_window.h"
 #include "app/platform_message_sink.h"
 #include "document/composite.h"
@@ -184,9 +186,11 @@ std::intptr_t TDaubWindow::OnRightButtonDown(const Message& message) {
     GetPlatform().SetCapture(Handle());
     SetCanvasCursor(RightPressCursor(doc.rightTool));
     const Point canvas = ViewToCanvas(doc, view.x, view.y);
+    rightToolEngaged_ = false;
     // The curve and polyline tools take the right button here while their points are open.
     if (doc.pendingOp == pending::kRangeFloating) CommitFloatingRange();
     if ((doc.pendingOp > 0 && doc.pendingOp < 20) || BeyondCanvas(doc, view)) return 0;
+    rightToolEngaged_ = true;
     TakeSnapshot(SnapshotKind::Right);
     if (IsPicker(doc.rightTool)) {
         ShowPickedColour(canvas, view);
@@ -240,15 +244,17 @@ std::intptr_t TDaubWindow::OnMouseMove(const Message& message) {
     const Point canvas = ViewToCanvas(doc, view.x, view.y);
     const Point previous = ViewToCanvas(doc, doc.lastPoint.x, doc.lastPoint.y);
     if (doc.leftDragging) DragTool(doc.leftTool, ToolPhase::LeftDrag, view, canvas, previous);
-    if (doc.rightDragging) DragTool(doc.rightTool, ToolPhase::RightDrag, view, canvas, previous);
+    if (doc.rightDragging && rightToolEngaged_)
+        DragTool(doc.rightTool, ToolPhase::RightDrag, view, canvas, previous);
     // Set before the repaint: the rubber band of a range being dragged out ends at lastPoint.
     doc.lastPoint = view;
     if (doc.leftDragging || doc.rightDragging) Repaint();
     InfoValues& info = infoWindow->values;
     info.x = canvas.x;
     info.y = canvas.y;
-    info.w = view.x - doc.pressPoint.x;
-    info.h = view.y - doc.pressPoint.y;
+    const Point extent = DragExtent(doc, view.x, view.y);
+    info.w = extent.x;
+    info.h = extent.y;
     info.mode = doc.pendingOp;
     infoWindow->Paint();
     guidePointer_ = view;
@@ -313,6 +319,7 @@ std::intptr_t TDaubWindow::OnLeftButtonUp(const Message& message) {
             break;
         case ToolKind::ColourPicker:
             doc.secondColour = palette.rightColour = PickShown(canvas);
+            GetPlatform().InvalidateWindow(toolbox.Handle());
             GetPlatform().InvalidateWindow(palette.Handle());
             break;
         default:
@@ -340,7 +347,8 @@ std::intptr_t TDaubWindow::OnRightButtonUp(const Message& message) {
     if (doc.leftDragging || !doc.rightDragging) return 0;
     EndDrag(doc.rightDragging);
     // The curve and polyline tools finish a right-button step here.
-    if ((doc.pendingOp > 0 && doc.pendingOp < 20) || !doc.HasDocument()) return 0;
+    const bool engaged = std::exchange(rightToolEngaged_, false);
+    if (!engaged || (doc.pendingOp > 0 && doc.pendingOp < 20) || !doc.HasDocument()) return 0;
     const Point view = ViewPoint(message);
     const Point canvas = ViewToCanvas(doc, view.x, view.y);
     CanvasToolHost host(*this);

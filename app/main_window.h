@@ -133,6 +133,9 @@ class TDaubWindow : public Window {
     // The noise spray's numbers: one sequence for the whole run.
     NoiseGenerator noise_;
     ViewScrollBars scrollBars_;
+    // Whether the right press reached its tool. One refused while a range or a curve is
+    // open, or beyond the picture, took no snapshot: its drag and release must not paint.
+    bool rightToolEngaged_ = false;
     // Where the guide line crosses, in view coordinates, once the mouse has moved.
     std::optional<Point> guidePointer_;
     static const MessageEntry<TDaubWindow> kMessages[];

@@ -31,6 +31,15 @@ Point ViewToCanvas(const DocumentState& doc, int vx, int vy) {
     return {map(vx, doc.scrollX), map(vy, doc.scrollY)};
 }
 
+Point DragExtent(const DocumentState& doc, int vx, int vy) {
+    const double zoom = doc.zoom;
+    const double quarter = zoom * 0.25;
+    const auto map = [&](int v, int press) {
+        return TruncSaturated((static_cast<double>(v) - press - quarter) / zoom);
+    };
+    return {map(vx, doc.pressPoint.x), map(vy, doc.pressPoint.y)};
+}
+
 Point ZoomKeyAnchor(const DocumentState& doc, int clientWidth, int clientHeight) {
     return {std::min(doc.zoomedWidth / 2, clientWidth / 2),
             std::min(doc.zoomedHeight / 2, clientHeight / 2)};

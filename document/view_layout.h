@@ -30,6 +30,11 @@ struct ViewScrollBars {
 // also left of and above the canvas.
 Point ViewToCanvas(const DocumentState& doc, int vx, int vy);
 
+// The size of a drag from pressPoint to view position (vx, vy) in canvas pixels, as the
+// information window shows it: the same quarter correction, both ends in view coordinates,
+// so scrolling does not change it. Truncated toward zero, negative when dragged up or left.
+Point DragExtent(const DocumentState& doc, int vx, int vy);
+
 // Canvas size (format entry 0); 0 x 0 without a layer stack.
 int CanvasWidth(const DocumentState& doc);
 int CanvasHeight(const DocumentState& doc);

@@ -310,5 +310,58 @@ TEST(MainWindowTools, RangeIsSelectedLiftedMovedPutBackAndPutDown) {
     EXPECT_EQ(PixelAt(run, layer, 2, 2), kRed);
 }
 
+// With NoTool2500 as the right tool the left brush and spray rest; any other right tool
+// lets them paint.
+TEST(MainWindowTools, NoTool2500OnTheRightStopsTheLeftBrushAndSpray) {
+    for (const ToolKind left : {ToolKind::Brush, ToolKind::Spray}) {
+        for (const ToolKind right : {ToolKind::NoTool2500, ToolKind::ColourPicker}) {
+            SCOPED_TRACE(static_cast<int>(left));
+            SCOPED_TRACE(static_cast<int>(right));
+            RunningApp run;
+            run.New("40", "30");
+            run.Doc().leftTool = left;
+            run.Doc().rightTool = right;
+            run.Doc().sprayKind = 1;  // the alpha blend: it paints even on a plain picture
+            run.Doc().drawColour = kRed;
+            Stroke(run, true, {{12, 12}, {22, 12}, {32, 17}});
+            const bool rests = right == ToolKind::NoTool2500;
+            const std::size_t white = 40 * 30;
+            EXPECT_EQ(PixelsOf(run, run.Doc().currentLayer, kWhite).size() == white, rests);
+            EXPECT_EQ(PixelsOf(run, LayerStack::kDisplaySlot, kWhite).size() == white, rests);
+        }
+    }
+}
+
+// One dab per mouse event: a fast move leaves the picture untouched between two dabs.
+TEST(MainWindowTools, BrushDabsOnlyWhereTheMouseReported) {
+    RunningApp run;
+    run.New("80", "20");
+    run.Doc().leftTool = ToolKind::Brush;
+    Stroke(run, true, {{12, 12}, {62, 12}});
+    const int layer = run.Doc().currentLayer;
+    EXPECT_NE(PixelAt(run, layer, 10, 10), kWhite);
+    EXPECT_NE(PixelAt(run, layer, 60, 10), kWhite);
+    for (int x = 20; x <= 50; ++x)
+        EXPECT_EQ(PixelAt(run, layer, x, 10), kWhite) << x;
+}
+
+// The range ends where the mouse last moved to, not where the button came up.
+TEST(MainWindowTools, RangeEndsAtTheLastMoveNotAtTheRelease) {
+    RunningApp run;
+    run.New("20", "10");
+    DocumentState& doc = run.Doc();
+    doc.leftTool = ToolKind::RangeSelect;
+    Mouse(run, wm::kLButtonDown, 3, 3);
+    Mouse(run, wm::kMouseMove, 8, 7);
+    Mouse(run, wm::kLButtonUp, 16, 11);
+    EXPECT_EQ(doc.pendingOp, pending::kRangeSelected);
+    EXPECT_EQ(doc.selection.x, 1);
+    EXPECT_EQ(doc.selection.y, 1);
+    EXPECT_EQ(doc.selection.width, 5);
+    EXPECT_EQ(doc.selection.height, 4);
+    EXPECT_EQ(doc.layerStack->Width(4), 5);
+    EXPECT_EQ(doc.layerStack->Height(4), 4);
+}
+
 }  // namespace
 }  // namespace daub
