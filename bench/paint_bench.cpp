@@ -1,13 +1,18 @@
-// The brush and the sprays on a 4096 x 4096 canvas: the whole-picture blur, whose time must
-// not grow with the strength, and single dabs as a stroke makes them.
+// Painting on a 4096 x 4096 canvas: the whole-picture blur, whose time must not grow with
+// the strength, single dabs of the brush and the sprays, and one event of a pen drag.
+#include <memory>
 #include <random>
 
 #include "bench/bench_canvas.h"
+#include "document/document_state.h"
 #include "document/slot_view.h"
+#include "document/view_image.h"
+#include "imageops/blur_picture.h"
 #include "imageops/spray_blend.h"
 #include "imageops/spray_blur.h"
 #include "imageops/spray_noise.h"
 #include "tools/brush_dab.h"
+#include "tools/pen_tool.h"
 
 namespace daub::bench {
 namespace {
@@ -23,19 +28,55 @@ LayerStack MakePicture() {
     return stack;
 }
 
-// Arg: the strength (1 is radius 1, 40 radius 20). Both targets, as the blur command writes.
-void BM_BlurPicture(benchmark::State& state) {
-    Stack stack = MakePicture();
-    const int strength = static_cast<int>(state.range(0));
-    const int targets[] = {Stack::kFirstLayer, Stack::kDisplaySlot};
+// A document on the canvas, with the picture shown in the display slot.
+DocumentState MakeDocument() {
+    DocumentState doc;
+    doc.layerStack = std::make_unique<LayerStack>(MakePicture());
+    LayerStack& stack = *doc.layerStack;
+    LayerStack::CopyBitmap(stack.Bitmap(Stack::kDisplaySlot), stack.Bitmap(Stack::kCompositeSlot));
+    LayerStack::CopyBitmap(stack.Bitmap(Stack::kFirstLayer), stack.Bitmap(Stack::kCompositeSlot));
+    doc.currentLayer = Stack::kFirstLayer;
+    return doc;
+}
+
+// The blur command's pixel work: the shown picture saved, then blurred into the layer and
+// the display. Arg: the strength (1 is radius 1, 40 radius 20).
+void BM_BlurCommand(benchmark::State& state) {
+    DocumentState doc = MakeDocument();
+    doc.drawColour = 0x000000;
+    doc.sprayStrength = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        SprayBlurInto(stack, 0x000000, Stack::kCompositeSlot, kSide / 2, kSide / 2, kSide, kSide,
-                      strength, targets, 0);
+        BlurPicture(doc);
         benchmark::ClobberMemory();
     }
-    CountBytes(state, 3 * SlotBytes(stack));  // one source read, two targets written
+    // The display copied (read and write), then one source read and two targets written.
+    CountBytes(state, 5 * SlotBytes(*doc.layerStack));
 }
-BENCHMARK(BM_BlurPicture)->Arg(1)->Arg(40)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BlurCommand)->Arg(1)->Arg(40)->Unit(benchmark::kMillisecond);
+
+// One mouse move of a pen drag as the main window handles it, short of handing the image
+// to the window: the widest pen's block and line into the display and the layer, then the
+// view image of a full-HD client at zoom 1. The strokes run back and forth 40 pixels.
+void BM_PenDragEvent(benchmark::State& state) {
+    DocumentState doc = MakeDocument();
+    doc.penWidth = 12;
+    ViewPort port;
+    port.zoomedWidth = port.zoomedHeight = kSide;
+    port.clientWidth = 1920;
+    port.clientHeight = 1080;
+    port.scrollX = port.scrollY = 1000;
+    ViewImage image;
+    int x = 1500, step = 40;
+    for (auto _ : state) {
+        if (x + step < 1100 || x + step > 2800) step = -step;
+        PenDrag(doc, 0x2040C0, x + step, 1500 + (x & 63), x, 1500);
+        x += step;
+        RenderCanvasView(image, *doc.layerStack, port);
+        benchmark::DoNotOptimize(image.pixels.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_PenDragEvent)->Unit(benchmark::kMicrosecond);
 
 void BM_BrushDab(benchmark::State& state) {
     Stack stack = MakePicture();
