@@ -1,11 +1,16 @@
 // Starts Daubix.exe the way a user does, twice, and checks from outside what each copy shows:
-// the first its main window, the second the refusal, until the first is closed. Every wait
-// has a time limit, so the check ends whatever the program does. Exit code 0: all passed.
+// the first its main window and what it paints, the second the refusal, until the first is
+// closed. Every wait has a time limit, so the check ends whatever the program does. Exit
+// code 0: all passed.
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
+
+#include "document/layer_stack.h"
+#include "document/slot_view.h"
+#include "tools/brush_dab.h"
 
 namespace {
 
@@ -260,6 +265,39 @@ void CheckPenAndUndo(HWND main) {
     Report(ShowsColour(main, 30, 19, RGB(255, 255, 255)), "undo takes the stroke back");
 }
 
+// The brush chosen in the toolbox, one dab posted at client (60, 60): the screen shows the
+// pixels the program's own brush computes for a black dab on the white canvas.
+void CheckBrushDab(const Copy& copy, HWND main) {
+    HWND toolbox = WaitForWindow(copy, L"ツール");
+    Report(toolbox != nullptr, "the toolbox is there to choose the brush");
+    if (!toolbox) return;
+    PostMessageW(toolbox, WM_LBUTTONDOWN, MK_LBUTTON, At(38, 87));  // row 3, right column
+    PostMessageW(toolbox, WM_LBUTTONUP, 0, At(38, 87));
+    constexpr int kSide = 100, kX = 60, kY = 60, kMargin = 2;
+    daub::LayerStack expected(6);
+    expected.DefineFormat(0, kSide, kSide);
+    daub::FillBitmap(expected.CreateSlotBitmap(0), 0xFFFFFF);
+    daub::ApplyBrushDab(expected, 0x000000, 0, kX - kMargin, kY - kMargin, 65, 65, 0, 0);
+    const daub::SlotView view = daub::ViewOf(expected, 0, 0);
+    const auto predicted = [&](int x, int y) {
+        const daub::COLORREF c = daub::LoadPixel(view.At(x - kMargin, y - kMargin));
+        return RGB(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+    };
+    PostMessageW(main, WM_LBUTTONDOWN, MK_LBUTTON, At(kX, kY));
+    PostMessageW(main, WM_LBUTTONUP, 0, At(kX, kY));
+    Report(predicted(kX, kY) != RGB(255, 255, 255) && ShowsColour(main, kX, kY, predicted(kX, kY)),
+           "a brush dab shows at its centre the colour the brush computes");
+    int wrong = 0, painted = 0;
+    for (int y = kY - 34; y <= kY + 34; ++y) {
+        for (int x = kX - 34; x <= kX + 34; ++x) {
+            if (ClientPixel(main, x, y) != predicted(x, y)) ++wrong;
+            if (predicted(x, y) != RGB(255, 255, 255)) ++painted;
+        }
+    }
+    if (wrong) std::printf("%d of the dab's pixels differ from the prediction\n", wrong);
+    Report(wrong == 0 && painted > 100, "every pixel around the dab is as the brush computes it");
+}
+
 void CheckSecondCopy(const std::wstring& program) {
     Copy second;
     if (!Start(second, program)) return Report(false, "second copy starts");
@@ -293,6 +331,7 @@ int Check() {
     CheckMenuBar(main);
     CheckNewAndZoom(first, main);
     CheckPenAndUndo(main);
+    CheckBrushDab(first, main);
     const std::wstring settings = ProgramDirectory() + L"Daubix.ini";
     Report(MutexExists(), "first copy holds the mutex Daubix");
 
