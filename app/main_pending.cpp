@@ -17,6 +17,11 @@ bool IsCurveInProgress(int pendingOp) {
     return pendingOp == 10 || pendingOp == 11 || pendingOp == 50 || pendingOp == 51;
 }
 
+bool IsShapeInProgress(int pendingOp) {
+    return pendingOp == pending::kLineDragged || pendingOp == pending::kEllipseDragged ||
+           pendingOp == pending::kRectangleDragged;
+}
+
 }  // namespace
 
 // keep 1 (after layer commands) leaves a floating range floating.
@@ -31,6 +36,11 @@ void TDaubWindow::EndPendingOperation(int keep) {
                                doc.layerStack->Bitmap(LayerStack::kCompositeSlot));
         doc.layerStack->curvePointCount = 0;
     }
+    // A shape's rubber band lives only in the display; ended by a key mid-drag (a zoom
+    // step), it would stay on screen in no layer, since the release then draws nothing.
+    if (IsShapeInProgress(op) && keep == 0)
+        LayerStack::CopyBitmap(doc.layerStack->Bitmap(LayerStack::kDisplaySlot),
+                               doc.layerStack->Bitmap(LayerStack::kCompositeSlot));
     if (keep == 0) {
         doc.pendingOp = pending::kNone;
         infoWindow->values.mode = 0;

@@ -158,6 +158,25 @@ TEST(MainWindowTools, LinePreviewFollowsThePointerAndIsCommittedOnceAtRelease) {
     EXPECT_TRUE(PixelsOf(run, layer, kBlack).empty());
 }
 
+// A zoom key in the middle of a shape drag ends the shape: its rubber band leaves the display,
+// and the release draws nothing, so the screen never shows a line that no layer holds.
+TEST(MainWindowTools, ZoomKeyDuringAShapeDragRemovesItsPreview) {
+    for (ToolKind tool : {ToolKind::Line, ToolKind::Rectangle, ToolKind::Ellipse}) {
+        RunningApp run;
+        run.New("20", "10");
+        run.Doc().leftTool = tool;
+        Mouse(run, wm::kLButtonDown, 3, 3);
+        Mouse(run, wm::kMouseMove, 12, 8);
+        ASSERT_FALSE(PixelsOf(run, LayerStack::kDisplaySlot, kBlack).empty());
+        run.platform.PressKey(run.MainHandle(), 0x22);  // Page Down
+        EXPECT_EQ(run.Doc().pendingOp, 0);
+        EXPECT_TRUE(PixelsOf(run, LayerStack::kDisplaySlot, kBlack).empty());
+        Mouse(run, wm::kLButtonUp, 12, 8);
+        EXPECT_TRUE(PixelsOf(run, run.Doc().currentLayer, kBlack).empty());
+        EXPECT_TRUE(PixelsOf(run, LayerStack::kDisplaySlot, kBlack).empty());
+    }
+}
+
 TEST(MainWindowTools, EraserShowsWhatLiesBeneathTheEditedLayer) {
     RunningApp run;
     run.New("20", "10");
