@@ -1,55 +1,67 @@
 #include "app/command_rules.h"
 
-#include "app/command_ids.h"
 #include "document/undo_history.h"
 
-namespace daub {
-namespace {
+namespace daub::rule {
 
-bool HasRange(const DocumentState& doc) {
-    return doc.pendingOp == pending::kRangeSelected || doc.pendingOp == pending::kRangeFloating;
+bool CanUndo(const DocumentState& doc, const CommandContext&) {
+    return daub::CanUndo(doc);
 }
 
-bool IdleWithDocument(const DocumentState& doc) {
+bool CanRedo(const DocumentState& doc, const CommandContext&) {
+    return daub::CanRedo(doc);
+}
+
+bool HasNonEmptySelection(const DocumentState& doc, const CommandContext& context) {
+    return HasRange(doc, context) && doc.selection.width > 0 && doc.selection.height > 0;
+}
+
+bool ClipboardHasBitmap(const DocumentState&, const CommandContext& context) {
+    return context.clipboardHasBitmap;
+}
+
+bool HasRange(const DocumentState& doc, const CommandContext&) {
+    return pending::IsRange(doc.pendingOp);
+}
+
+bool HasSelectedRange(const DocumentState& doc, const CommandContext&) {
+    return doc.pendingOp == pending::kRangeSelected;
+}
+
+bool HasDocument(const DocumentState& doc, const CommandContext&) {
+    return doc.HasDocument();
+}
+
+bool IdleWithDocument(const DocumentState& doc, const CommandContext&) {
     return doc.HasDocument() && doc.pendingOp == pending::kNone;
 }
 
-}  // namespace
-
-bool IsCommandEnabled(const DocumentState& doc, const CommandContext& context, int id) {
-    switch (id) {
-        case cmd::kUndo:
-            return CanUndo(doc);
-        case cmd::kRedo:
-            return CanRedo(doc);
-        case cmd::kCopy:
-            return HasRange(doc) && doc.selection.width > 0 && doc.selection.height > 0;
-        case cmd::kPaste:
-            return context.clipboardHasBitmap;
-        case cmd::kDeleteRange:
-            return HasRange(doc);
-        case cmd::kResizeCanvas:
-            return IdleWithDocument(doc);
-        case cmd::kTrim:
-            return doc.pendingOp == pending::kRangeSelected;
-        case cmd::kSaveBitmapAs:
-        case cmd::kSelectAll:
-        case cmd::kSaveLayers:
-        case cmd::kSave:
-        case cmd::kFlipLeftRight:
-        case cmd::kStretchRotate:
-        case cmd::kFlipTopBottom:
-            return doc.HasDocument();
-        case cmd::kBrushSettings:
-        case cmd::kSpraySettings:
-            return IdleWithDocument(doc);
-        case cmd::kRecentBitmap1:
-            return context.hasRecentBitmap;
-        case cmd::kRecentLayers1:
-            return context.hasRecentLayers;
-        default:
-            return true;
-    }
+bool HasRecentBitmap(const DocumentState&, const CommandContext& context) {
+    return context.hasRecentBitmap;
 }
 
-}  // namespace daub
+bool HasRecentLayers(const DocumentState&, const CommandContext& context) {
+    return context.hasRecentLayers;
+}
+
+bool ToolboxShown(const DocumentState&, const CommandContext& context) {
+    return context.toolboxShown;
+}
+
+bool ColourBoxShown(const DocumentState&, const CommandContext& context) {
+    return context.colourBoxShown;
+}
+
+bool LayerImageShown(const DocumentState& doc, const CommandContext&) {
+    return doc.layerImageVisible == 1;
+}
+
+bool CurveSettingsShown(const DocumentState&, const CommandContext& context) {
+    return context.curveSettingsShown;
+}
+
+bool GuideLineOn(const DocumentState& doc, const CommandContext&) {
+    return doc.guideLine == 1;
+}
+
+}  // namespace daub::rule

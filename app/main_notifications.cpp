@@ -8,30 +8,34 @@
 namespace daub {
 
 std::intptr_t TDaubWindow::OnToolboxChanged(const Message&) {
+    ToolboxWindow& toolbox = satellites.toolbox;
     EndPendingOperation(0);
     doc.previousTool = doc.leftTool;
     doc.leftTool = toolbox.leftTool;
     doc.penWidth = toolbox.penWidth;
     doc.rightTool = toolbox.rightTool;
     if (toolbox.closedMarker == kClosedMarker) {
-        CheckItem(cmd::kShowToolbox, false);
+        satellites.toolboxShown = false;
+        RefreshChecks();
         toolbox.closedMarker = 0;
     }
     return 0;
 }
 
 std::intptr_t TDaubWindow::OnColourBoxChanged(const Message&) {
+    PaletteWindow& palette = satellites.palette;
     doc.drawColour = palette.leftColour;
     doc.secondColour = palette.rightColour;
     if (palette.closedMarker == kClosedMarker) {
-        CheckItem(cmd::kShowColourBox, false);
+        satellites.colourBoxShown = false;
+        RefreshChecks();
         palette.closedMarker = 0;
     }
     return 0;
 }
 
 std::intptr_t TDaubWindow::OnMaskSwitched(const Message&) {
-    doc.layerStack->maskEnabled = infoWindow->values.maskOn;
+    doc.layerStack->maskEnabled = Info().values.maskOn;
     return 0;
 }
 
@@ -42,19 +46,22 @@ std::intptr_t TDaubWindow::OnLayerCommand(const Message&) {
 
 std::intptr_t TDaubWindow::OnLayerImageGone(const Message&) {
     doc.layerImageVisible = 0;
-    if (viewWindow && viewWindow->closedMarker == kClosedMarker)
-        CheckItem(cmd::kShowLayerImage, false);
+    const auto& view = satellites.viewWindow;
+    if (view && view->closedMarker == kClosedMarker) RefreshChecks();
     return 1;
 }
 
 // The lower factor never exceeds the upper one.
 std::intptr_t TDaubWindow::OnCurveSettingsChanged(const Message&) {
-    const CurveSettings& from = curveSettingsDialog.settings;
+    CurveSettingsDialog& dialog = satellites.curveSettingsDialog;
+    const CurveSettings& from = dialog.settings;
     doc.curveSettings = from;
     doc.curveSettings.values[1] = std::max(2, std::min(from.values[1], from.values[0]));
-    if (curveSettingsDialog.closedMarker == kClosedMarker)
-        CheckItem(cmd::kShowCurveSettings, false);
-    curveSettingsDialog.closedMarker = 0;
+    if (dialog.closedMarker == kClosedMarker) {
+        satellites.curveSettingsShown = false;
+        RefreshChecks();
+    }
+    dialog.closedMarker = 0;
     return 1;
 }
 

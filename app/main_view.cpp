@@ -6,8 +6,7 @@
 #include "document/zoom_steps.h"
 #include "platform/platform.h"
 #include "platform/scroll_info.h"
-#include "tools/range_tool.h"
-#include "tools/slot_copy.h"
+#include "tools/floating_range.h"
 
 namespace daub {
 namespace {
@@ -36,8 +35,8 @@ void TDaubWindow::Repaint() {
 }
 
 void TDaubWindow::ShowEditedLayer() {
-    if (viewWindow && doc.HasDocument())
-        viewWindow->Show(ViewOf(*doc.layerStack, doc.currentLayer, 0));
+    if (satellites.viewWindow && doc.HasDocument())
+        satellites.viewWindow->Show(ViewOf(*doc.layerStack, doc.currentLayer, 0));
 }
 
 // The whole client area comes from the view image: picture, overlays and the grey around.
@@ -86,34 +85,14 @@ std::intptr_t TDaubWindow::OnScroll(const Message& message) {
 
 // Refreshes the range slot of a selected range, or redraws a floating one, then repaints.
 void TDaubWindow::RepaintWithRange() {
-    if (doc.pendingOp == pending::kRangeSelected) RefreshSelectedRange();
-    if (doc.pendingOp == pending::kRangeFloating) RedrawFloatingRange();
+    if (doc.pendingOp == pending::kRangeSelected) RefreshSelectedRange(doc);
+    if (doc.pendingOp == pending::kRangeFloating) RedrawFloatingRange(doc);
     Repaint();
 }
 
 void TDaubWindow::CompositeDocument() {
     Composite(*doc.layerStack, doc.transparentColour, doc.lastLayer, -1, LayerStack::kDisplaySlot,
               0);
-}
-
-}  // namespace daub
-
-namespace daub {
-
-// A selected range is copied out of the edited layer as it is now.
-void TDaubWindow::RefreshSelectedRange() {
-    doc.previousZoom = doc.zoom;
-    FillRangeSlot(doc);
-}
-
-// The floating range is drawn again over a clean copy of the picture.
-void TDaubWindow::RedrawFloatingRange() {
-    LayerStack& stack = *doc.layerStack;
-    LayerStack::CopyBitmap(stack.Bitmap(LayerStack::kDisplaySlot),
-                           stack.Bitmap(LayerStack::kCompositeSlot));
-    const Rect range = FloatingRangeCanvasRect(doc);
-    CopyRectKeyed(stack, doc.transparentColour, LayerStack::kDisplaySlot, range.x, range.y,
-                  range.width, range.height, LayerStack::kRangeSlot, 0, 0, 0, 4, 0);
 }
 
 }  // namespace daub

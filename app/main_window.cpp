@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/canvas_tool_host.h"
 #include "app/command_ids.h"
 #include "app/recent_files.h"
 #include "platform/platform.h"
@@ -16,12 +17,12 @@ const MessageEntry<TDaubWindow> TDaubWindow::kMessages[] = {
     {wm::kSize, &TDaubWindow::OnSize},
     {wm::kHScroll, &TDaubWindow::OnScroll},
     {wm::kVScroll, &TDaubWindow::OnScroll},
-    {wm::kKeyDown, &TDaubWindow::OnKeyDown},
     {wm::kLButtonDown, &TDaubWindow::OnLeftButtonDown},
     {wm::kRButtonDown, &TDaubWindow::OnRightButtonDown},
     {wm::kMouseMove, &TDaubWindow::OnMouseMove},
     {wm::kLButtonUp, &TDaubWindow::OnLeftButtonUp},
     {wm::kRButtonUp, &TDaubWindow::OnRightButtonUp},
+    {wm::kCaptureChanged, &TDaubWindow::OnCaptureChanged},
     {notify::kToolbox, &TDaubWindow::OnToolboxChanged},
     {notify::kColourBox, &TDaubWindow::OnColourBoxChanged},
     {notify::kMaskSwitch, &TDaubWindow::OnMaskSwitched},
@@ -31,35 +32,30 @@ const MessageEntry<TDaubWindow> TDaubWindow::kMessages[] = {
 };
 
 TDaubWindow::TDaubWindow(Platform& platform, ConfigurationSystem& system)
-    : Window(platform),
-      toolbox(platform),
-      palette(platform),
-      curveSettingsDialog(platform),
-      system_(system) {
+    : Window(platform), satellites(platform), system_(system) {
     ReadSettings();
     BuildLayerStack(doc);
     LoadResources();
     RegisterClasses();
     CreateMainWindow();
-    CreateSatellites();
+    satellites.CreateWindows(GetPlatform(), Handle());
     doc.layerImageVisible = 1;
     TakeSatelliteValues();
-    toolbox.Create(Handle());
-    palette.Create(Handle());
-    curveSettingsDialog.settings = doc.curveSettings;
-    curveSettingsDialog.Create(Handle());
+    satellites.toolbox.Create(Handle());
+    satellites.palette.Create(Handle());
+    satellites.curveSettingsDialog.settings = doc.curveSettings;
+    satellites.curveSettingsDialog.Create(Handle());
     InitScrollBars();
     RebuildRecentMenus();
 }
 
-// The satellites go first: their windows report to this one while they are destroyed.
 TDaubWindow::~TDaubWindow() {
-    viewWindow.reset();
-    layerWindow.reset();
-    infoWindow.reset();
+    satellites.DestroyWindows();
 }
 
+// Keys go first: one nobody takes reaches the platform's default handling.
 std::optional<std::intptr_t> TDaubWindow::HandleMessage(const Message& message) {
+    if (message.id == wm::kKeyDown) return OnKeyDown(message);
     return RouteMessage<TDaubWindow>(*this, kMessages, message);
 }
 
@@ -83,9 +79,7 @@ void TDaubWindow::RegisterClasses() {
     main.iconName = "DAUBICON";
     main.cursorResource = kCursor;
     GetPlatform().RegisterWindowClass(main);
-    DaubChild::RegisterClass(GetPlatform());
-    LayerWnd::RegisterClass(GetPlatform());
-    ViewWnd::RegisterClass(GetPlatform());
+    Satellites::RegisterClasses(GetPlatform());
 }
 
 void TDaubWindow::CreateMainWindow() {
@@ -101,18 +95,11 @@ void TDaubWindow::CreateMainWindow() {
     GetPlatform().UseAccelerators("DaubAccel", Handle());
 }
 
-void TDaubWindow::CreateSatellites() {
-    infoWindow = std::make_unique<DaubChild>(GetPlatform());
-    layerWindow = std::make_unique<LayerWnd>(GetPlatform());
-    viewWindow = std::make_unique<ViewWnd>(GetPlatform());
-    infoWindow->Create(Handle());
-    layerWindow->Create(Handle());
-    viewWindow->Create(Handle());
-}
-
 void TDaubWindow::TakeSatelliteValues() {
+    const ToolboxWindow& toolbox = satellites.toolbox;
+    const PaletteWindow& palette = satellites.palette;
     doc.transparentColour = palette.transparentColour;
-    infoWindow->values.transparent = doc.transparentColour;
+    Info().values.transparent = doc.transparentColour;
     doc.leftTool = doc.previousTool = toolbox.leftTool;
     doc.rightTool = toolbox.rightTool;
     doc.drawColour = palette.leftColour;
@@ -146,8 +133,32 @@ std::intptr_t TDaubWindow::OnDestroy(const Message&) {
     return 0;
 }
 
-void TDaubWindow::CheckItem(int commandId, bool checked) {
-    GetPlatform().CheckMenuItem(menu, commandId, checked);
+void TDaubWindow::ShowColours() {
+    satellites.palette.leftColour = doc.drawColour;
+    satellites.palette.rightColour = doc.secondColour;
+    GetPlatform().InvalidateWindow(satellites.toolbox.Handle());
+    GetPlatform().InvalidateWindow(satellites.palette.Handle());
+}
+
+void TDaubWindow::ShowLeftTool() {
+    satellites.toolbox.leftTool = doc.leftTool;
+    GetPlatform().InvalidateWindow(satellites.toolbox.Handle());
+}
+
+// Closing asks before a changed picture is lost, then keeps the settings for the next start.
+std::intptr_t TDaubWindow::OnClose(const Message&) {
+    if (!AskToDiscard("画像が変更されています。終了してよろしいですか？", "確認")) return 0;
+    doc.modified = 0;
+    SaveSettings();
+    GetPlatform().DestroyNativeWindow(Handle());
+    return 0;
+}
+
+void TDaubWindow::SaveSettings() {
+    configuration.undoDepth = doc.undoDepth;
+    configuration.slotCount = doc.slotCount;
+    configuration.workDirectory = doc.workDirectory;
+    WriteConfiguration(configuration, system_);
 }
 
 }  // namespace daub

@@ -5,24 +5,23 @@
 #include <optional>
 
 #include "app/configuration.h"
-#include "app/info_window.h"
+#include "app/satellites.h"
+#include "app/tool_registry.h"
 #include "document/document_state.h"
 #include "document/undo_history.h"
 #include "document/view_image.h"
 #include "document/view_layout.h"
-#include "imageops/noise_generator.h"
 #include "platform/message_table.h"
 #include "platform/window.h"
-#include "toolwindows/curve_settings_dialog.h"
-#include "toolwindows/layer_window.h"
-#include "toolwindows/palette_window.h"
-#include "toolwindows/toolbox_window.h"
-#include "toolwindows/view_window.h"
+#include "tools/canvas_tool.h"
 
 namespace daub {
 
+class CanvasToolHost;
+
 // The main frame window. It owns the whole document and the satellites around it, and every
-// command and private message of the program arrives here.
+// command and private message of the program arrives here; the work is done by the command
+// table's actions, the tools and the document's own code.
 class TDaubWindow : public Window {
   public:
     static constexpr const char* kClassName = "DaubWindow";
@@ -47,16 +46,26 @@ class TDaubWindow : public Window {
     void CompositeDocument();
     // A zoom step with the canvas point under the anchor (view coordinates) kept there.
     void StepZoom(bool in, Point anchor);
+    // The view laid out again around (ax, ay) after the zoom was oldZoom.
+    void RelayoutAt(int ax, int ay, float oldZoom);
+    // The edited layer into the layer image window.
+    void ShowEditedLayer();
+    void TakeSnapshot(SnapshotKind kind);
+    // The colour box and the toolbox take the document's colours; the toolbox its left tool.
+    void ShowColours();
+    void ShowLeftTool();
+    // Every check mark of the menu from the command table's check rules.
+    void RefreshChecks();
+    // True when the picture is unchanged or the user agrees to lose the change.
+    bool AskToDiscard(const char* question, const char* caption);
+    void SaveSettings();
+    DaubChild& Info() { return *satellites.infoWindow; }
+    ConfigurationSystem& System() { return system_; }
 
     DocumentState doc;
     Configuration configuration;
     MenuHandle menu;
-    ToolboxWindow toolbox;
-    PaletteWindow palette;
-    CurveSettingsDialog curveSettingsDialog;
-    std::unique_ptr<DaubChild> infoWindow;
-    std::unique_ptr<LayerWnd> layerWindow;
-    std::unique_ptr<ViewWnd> viewWindow;
+    Satellites satellites;
 
   private:
     // Start-up, in order.
@@ -64,7 +73,6 @@ class TDaubWindow : public Window {
     void LoadResources();
     void RegisterClasses();
     void CreateMainWindow();
-    void CreateSatellites();
     void TakeSatelliteValues();
     void InitScrollBars();
     void RebuildRecentMenus();
@@ -81,20 +89,12 @@ class TDaubWindow : public Window {
     std::intptr_t OnLayerImageGone(const Message& message);
     std::intptr_t OnCurveSettingsChanged(const Message& message);
 
-    void CommitFloatingRange();
-    void RefreshSelectedRange();
-    void RedrawFloatingRange();
-    void ShowEditedLayer();
     void ApplyScrollBars(const ViewScrollBars& bars);
-    void RelayoutAt(int ax, int ay, float oldZoom);
     Point AnchorOfZoomKeys();
     std::intptr_t OnPaint(const Message& message);
     std::intptr_t OnSize(const Message& message);
     std::intptr_t OnScroll(const Message& message);
-    std::intptr_t OnKeyDown(const Message& message);
-    void UndoCommand();
-    void RedoCommand();
-    void BlurCommand();
+    std::optional<std::intptr_t> OnKeyDown(const Message& message);
 
     // The mouse on the canvas.
     std::intptr_t OnLeftButtonDown(const Message& message);
@@ -102,37 +102,19 @@ class TDaubWindow : public Window {
     std::intptr_t OnMouseMove(const Message& message);
     std::intptr_t OnLeftButtonUp(const Message& message);
     std::intptr_t OnRightButtonUp(const Message& message);
-    class CanvasToolHost;
-    void PressTool(ToolKind tool, ToolPhase phase, Point view, Point canvas);
-    void DragTool(ToolKind tool, ToolPhase phase, Point view, Point canvas, Point previous);
-    void BuildMaskAt(Point canvas, Point view);
-    void ReplaceShownColour(Point canvas);
-    // The S key: a floating range goes back where it was lifted.
-    void PutRangeBack();
+    std::intptr_t OnCaptureChanged(const Message& message);
+    ToolHost& Host();
+    ToolEvent EventAt(ToolPhase phase, Point view) const;
+    void BeginDrag(int& dragging, int cursor);
     void EndDrag(int& dragging);
     void SetCanvasCursor(int cursor);
-    COLORREF PickShown(Point canvas);
-    void ShowPickedColour(Point canvas, Point view);
-    void TakeSnapshot(SnapshotKind kind);
-
-    // Commands.
-    void New();
-    void About();
-    void ShowSatellite(SatelliteDialog& dialog, int commandId);
-    void ShowLayerImage();
-    void ToggleGuideLine();
-    void BrushSettingsCommand();
-    void SpraySettingsCommand();
-
-    void CheckItem(int commandId, bool checked);
-    bool AskToDiscard(const char* question, const char* caption);
-    void SaveSettings();
+    void ShowPointer(Point view);
 
     ConfigurationSystem& system_;
     ViewImage viewImage_;
-    // The noise spray's numbers: one sequence for the whole run.
-    NoiseGenerator noise_;
     ViewScrollBars scrollBars_;
+    ToolRegistry tools_;
+    std::unique_ptr<CanvasToolHost> toolHost_;
     // Whether the right press reached its tool. One refused while a range or a curve is
     // open, or beyond the picture, took no snapshot: its drag and release must not paint.
     bool rightToolEngaged_ = false;

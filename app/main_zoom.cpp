@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "document/zoom_steps.h"
 #include "platform/platform.h"
+#include "tools/floating_range.h"
 
 namespace daub {
 namespace {
@@ -14,8 +15,9 @@ constexpr int kVkS = 0x53;
 
 }  // namespace
 
-// Keys the view does not know go on to the platform (and, later, to the tools).
-std::intptr_t TDaubWindow::OnKeyDown(const Message& message) {
+// The zoom keys and S are the window's; other keys go to the left tool, and what it does not
+// take goes on to the platform.
+std::optional<std::intptr_t> TDaubWindow::OnKeyDown(const Message& message) {
     switch (static_cast<int>(message.wParam)) {
         case kVkNext:
         case kVkAdd:
@@ -26,10 +28,13 @@ std::intptr_t TDaubWindow::OnKeyDown(const Message& message) {
             StepZoom(false, AnchorOfZoomKeys());
             return 0;
         case kVkS:
-            PutRangeBack();
+            PutBackFloatingRange(doc, Host());
             return 0;
         default:
-            return 0;
+            if (doc.HasDocument() &&
+                tools_.For(doc.leftTool).Key(doc, Host(), static_cast<int>(message.wParam)))
+                return 0;
+            return std::nullopt;
     }
 }
 
@@ -43,13 +48,13 @@ Point TDaubWindow::AnchorOfZoomKeys() {
 void TDaubWindow::StepZoom(bool in, Point anchor) {
     doc.zoomAnchored = 1;
     const ZoomStep step = in ? ZoomIn(doc) : ZoomOut(doc);
-    infoWindow->values.zoom = doc.zoom;
-    infoWindow->Paint();
+    Info().values.zoom = doc.zoom;
+    Info().Paint();
     if (step.endPendingOp) EndPendingOperation(0);
     const PixelRect client = GetPlatform().ClientRect(Handle());
     ApplyScrollBars(
         RelayoutForZoom(doc, anchor.x, anchor.y, step.oldZoom, client.Width(), client.Height()));
-    if (step.redrawFloatingRange) RedrawFloatingRange();
+    if (step.redrawFloatingRange) RedrawFloatingRange(doc);
     if (step.eraseBackground) GetPlatform().RedrawNow(Handle());
     Repaint();
     doc.zoomAnchored = 0;

@@ -1,6 +1,7 @@
 #include "document/document_state.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "document/slot_view.h"
 
@@ -18,46 +19,84 @@ void BuildLayerStack(DocumentState& doc) {
 
 namespace {
 
-BitmapHandle CreateFilled(LayerStack& stack, int slot, COLORREF colour) {
-    BitmapHandle b = stack.CreateSlotBitmap(slot);
-    FillBitmap(b, colour);
-    return b;
+// The work slots and the first layer of a document, made before any slot is replaced so
+// that running out of memory leaves the document as it was.
+struct DocumentSlots {
+    std::unique_ptr<SlotBitmap> composite, scratch, mask, range, layer;
+};
+
+std::optional<DocumentSlots> MakeDocumentSlots(const SlotFormat& format) {
+    DocumentSlots s{LayerStack::MakeBitmap(format, false), LayerStack::MakeBitmap(format, false),
+                    LayerStack::MakeBitmap(format, false), LayerStack::MakeBitmap(format, false),
+                    LayerStack::MakeBitmap(format, false)};
+    if (!s.composite || !s.scratch || !s.mask || !s.range || !s.layer) return std::nullopt;
+    return s;
 }
 
-}  // namespace
+void InstallDocumentSlots(DocumentState& doc, DocumentSlots slots) {
+    LayerStack& stack = *doc.layerStack;
+    const SlotBitmap* display = stack.Bitmap(LayerStack::kDisplaySlot);
+    doc.compositeBitmap =
+        stack.InstallBitmap(LayerStack::kCompositeSlot, std::move(slots.composite));
+    LayerStack::CopyBitmap(doc.compositeBitmap, display);
+    FillBitmap(stack.InstallBitmap(LayerStack::kScratchSlot, std::move(slots.scratch)),
+               doc.transparentColour);
+    stack.maskEnabled = 0;
+    FillBitmap(stack.InstallBitmap(LayerStack::kMaskSlot, std::move(slots.mask)), 0xFFFFFF);
+    FillBitmap(stack.InstallBitmap(LayerStack::kRangeSlot, std::move(slots.range)),
+               doc.transparentColour);
+    LayerStack::CopyBitmap(stack.InstallBitmap(LayerStack::kFirstLayer, std::move(slots.layer)),
+                           display);
+}
 
-bool StartDocument(DocumentState& doc) {
-    LayerStack* stack = doc.layerStack.get();
-    if (!stack || !stack->Bitmap(LayerStack::kDisplaySlot) || stack->SlotCount() < 7) {
-        doc.documentBitmap = nullptr;
-        return false;
-    }
-    doc.documentBitmap = stack->Bitmap(LayerStack::kDisplaySlot);
-    doc.compositeBitmap = stack->CreateSlotBitmap(LayerStack::kCompositeSlot);
-    LayerStack::CopyBitmap(doc.compositeBitmap, doc.documentBitmap);
-    const bool scratch = CreateFilled(*stack, LayerStack::kScratchSlot, doc.transparentColour);
-    stack->maskEnabled = 0;
-    const bool mask = CreateFilled(*stack, LayerStack::kMaskSlot, 0xFFFFFF);
-    const bool range = CreateFilled(*stack, LayerStack::kRangeSlot, doc.transparentColour);
-    doc.currentLayer = LayerStack::kFirstLayer;
-    BitmapHandle layer = stack->CreateSlotBitmap(LayerStack::kFirstLayer);
-    LayerStack::CopyBitmap(layer, doc.documentBitmap);
-    if (!doc.compositeBitmap || !scratch || !mask || !range || !layer) {
-        // Without every work slot no tool could run safely: stay without a document.
-        doc.documentBitmap = nullptr;
-        return false;
-    }
-    doc.lastLayer = LayerStack::kFirstLayer;
-    stack->visible[LayerStack::kFirstLayer] = 1;
+void ResetToOneLayer(DocumentState& doc) {
+    LayerStack& stack = *doc.layerStack;
+    doc.documentBitmap = stack.Bitmap(LayerStack::kDisplaySlot);
+    doc.currentLayer = doc.lastLayer = LayerStack::kFirstLayer;
+    stack.visible[LayerStack::kFirstLayer] = 1;
     doc.zoom = 1.0f;
     doc.scrollX = doc.scrollY = 0;
     std::fill(doc.undoPosition.begin(), doc.undoPosition.end(), 0);
     std::fill(doc.undoTop.begin(), doc.undoTop.end(), 0);
     doc.layerIds[LayerStack::kFirstLayer] = AllocateLayerId(doc);
     doc.pendingOp = pending::kNone;
-    doc.curvePointCount = 0;
-    stack->curvePointCount = 0;
+    stack.curvePointCount = 0;
     doc.modified = 0;
+}
+
+bool CanHoldDocument(const LayerStack* stack) {
+    return stack && stack->SlotCount() >= 7;
+}
+
+}  // namespace
+
+bool StartDocument(DocumentState& doc) {
+    LayerStack* stack = doc.layerStack.get();
+    const SlotFormat* format = stack ? stack->Format(0) : nullptr;
+    std::optional<DocumentSlots> slots;
+    if (CanHoldDocument(stack) && format && stack->Bitmap(LayerStack::kDisplaySlot))
+        slots = MakeDocumentSlots(*format);
+    if (!slots) {
+        // Without every work slot no tool could run safely: stay without a document.
+        doc.documentBitmap = nullptr;
+        return false;
+    }
+    InstallDocumentSlots(doc, std::move(*slots));
+    ResetToOneLayer(doc);
+    return true;
+}
+
+bool StartBlankDocument(DocumentState& doc, int width, int height, COLORREF colour) {
+    LayerStack* stack = doc.layerStack.get();
+    if (!CanHoldDocument(stack) || !IsValidSlotSize(width, height)) return false;
+    const SlotFormat format = MakeSlotFormat(width, height);
+    auto display = LayerStack::MakeBitmap(format, false);
+    std::optional<DocumentSlots> slots = MakeDocumentSlots(format);
+    if (!display || !slots) return false;
+    stack->DefineFormat(0, width, height);
+    FillBitmap(stack->InstallBitmap(LayerStack::kDisplaySlot, std::move(display)), colour);
+    InstallDocumentSlots(doc, std::move(*slots));
+    ResetToOneLayer(doc);
     return true;
 }
 

@@ -15,12 +15,21 @@ LayerStack::LayerStack(int slotCount)
       height_(static_cast<std::size_t>(slotCount_), 0),
       stride_(static_cast<std::size_t>(slotCount_), 0) {}
 
-BitmapHandle LayerStack::Bitmap(int slot) const {
+BitmapHandle LayerStack::Bitmap(int slot) {
     return IsSlot(slot) ? bitmap_[slot].get() : nullptr;
 }
 
-std::uint8_t* LayerStack::Bits(int slot) const {
+const SlotBitmap* LayerStack::Bitmap(int slot) const {
+    return IsSlot(slot) ? bitmap_[slot].get() : nullptr;
+}
+
+std::uint8_t* LayerStack::Bits(int slot) {
     BitmapHandle b = Bitmap(slot);
+    return b ? b->pixels.get() : nullptr;
+}
+
+const std::uint8_t* LayerStack::Bits(int slot) const {
+    const SlotBitmap* b = Bitmap(slot);
     return b ? b->pixels.get() : nullptr;
 }
 
@@ -53,10 +62,16 @@ std::unique_ptr<SlotBitmap> LayerStack::MakeBitmap(const SlotFormat& format, boo
     bitmap->height = h;
     bitmap->stride = RowStride(w);
     const std::size_t bytes = bitmap->ByteSize();
+    if (bytes > AllocationLimit()) return nullptr;
     bitmap->pixels.reset(zeroed ? new (std::nothrow) std::uint8_t[bytes]()
                                 : new (std::nothrow) std::uint8_t[bytes]);
     if (!bitmap->pixels) return nullptr;
     return bitmap;
+}
+
+std::size_t& LayerStack::AllocationLimit() {
+    static std::size_t limit = kMaxSlotBytes;
+    return limit;
 }
 
 BitmapHandle LayerStack::InstallBitmap(int slot, std::unique_ptr<SlotBitmap> bitmap) {
@@ -69,7 +84,7 @@ void LayerStack::DeleteSlotBitmap(int slot) {
     if (IsSlot(slot)) bitmap_[slot].reset();
 }
 
-void LayerStack::CopyBitmap(BitmapHandle destination, BitmapHandle source) {
+void LayerStack::CopyBitmap(BitmapHandle destination, const SlotBitmap* source) {
     if (!destination || !source || destination == source) return;
     const int w = std::min(destination->width, source->width);
     const int h = std::min(destination->height, source->height);
@@ -91,7 +106,7 @@ bool LayerStack::IsWritable(int x, int y, std::size_t offset, int formatEntry) c
     if (!IsSlot(formatEntry)) return false;
     if (x < 0 || y < 0 || x >= width_[formatEntry] || y >= height_[formatEntry]) return false;
     if (maskEnabled != 1) return true;
-    BitmapHandle mask = Bitmap(kMaskSlot);
+    const SlotBitmap* mask = Bitmap(kMaskSlot);
     // A mask that does not reach this pixel cannot allow the write.
     if (!mask || offset >= mask->ByteSize()) return false;
     return mask->pixels[offset] == 255;

@@ -45,8 +45,11 @@ class LayerStack {
     bool IsSlot(int index) const { return index >= 0 && index < slotCount_; }
 
     // The slot's bitmap, or null when it has none (or the index is out of range).
-    BitmapHandle Bitmap(int slot) const;
-    std::uint8_t* Bits(int slot) const;
+    // Const access reads only: a const stack hands out no writable pixels.
+    BitmapHandle Bitmap(int slot);
+    const SlotBitmap* Bitmap(int slot) const;
+    std::uint8_t* Bits(int slot);
+    const std::uint8_t* Bits(int slot) const;
 
     // Format entry i: null when never defined.
     const SlotFormat* Format(int entry) const;
@@ -67,6 +70,9 @@ class LayerStack {
     // overwrites every byte itself; null when the size is not one the program builds or the
     // memory cannot be had.
     static std::unique_ptr<SlotBitmap> MakeBitmap(const SlotFormat& format, bool zeroed = true);
+    // The most bytes one bitmap may take: the slot limit, lowered by tests to see what
+    // running out of memory does.
+    static std::size_t& AllocationLimit();
     // Makes the bitmap the slot's own, replacing what the slot had.
     BitmapHandle InstallBitmap(int slot, std::unique_ptr<SlotBitmap> bitmap);
 
@@ -75,7 +81,7 @@ class LayerStack {
 
     // Copies the overlapping top-left part of source onto destination; nothing if either is
     // null.
-    static void CopyBitmap(BitmapHandle destination, BitmapHandle source);
+    static void CopyBitmap(BitmapHandle destination, const SlotBitmap* source);
 
     static std::size_t PixelOffset(int stride, int height, int x, int y) {
         return static_cast<std::size_t>(stride) * static_cast<std::size_t>(height - 1 - y) +
@@ -87,6 +93,7 @@ class LayerStack {
 
     int maskEnabled = 0;
     std::vector<int> visible;
+    // The points of the curve being placed; the one count the program keeps.
     int curvePointCount = 0;
     BrushKernel brushKernel;
 

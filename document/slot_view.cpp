@@ -1,17 +1,24 @@
 #include "document/slot_view.h"
 
 #include <cstring>
+#include <utility>
 
 namespace daub {
 
-SlotView ViewOf(const LayerStack& stack, int slot, int formatEntry) {
-    BitmapHandle bitmap = stack.Bitmap(slot);
+ConstSlotView ViewOf(const LayerStack& stack, int slot, int formatEntry) {
+    const SlotBitmap* bitmap = stack.Bitmap(slot);
     if (!bitmap || !stack.Format(formatEntry)) return {};
     const int w = stack.Width(formatEntry);
     const int h = stack.Height(formatEntry);
     if (bitmap->width != w || bitmap->height != h || bitmap->stride != stack.Stride(formatEntry))
         return {};
-    return SlotView{bitmap->pixels.get(), w, h, bitmap->stride};
+    return ConstSlotView{bitmap->pixels.get(), w, h, bitmap->stride};
+}
+
+SlotView ViewOf(LayerStack& stack, int slot, int formatEntry) {
+    const ConstSlotView view = ViewOf(std::as_const(stack), slot, formatEntry);
+    if (!view) return {};
+    return {stack.Bits(slot), view.width, view.height, view.stride};
 }
 
 void FillBitmap(BitmapHandle bitmap, COLORREF colour) {

@@ -88,7 +88,7 @@ ViewGeometry ComputeViewGeometry(const ViewPort& port) {
 void RenderCanvasView(ViewImage& image, const LayerStack& stack, const ViewPort& port) {
     image.Resize(port.clientWidth, port.clientHeight);
     image.Fill(kViewBackground);
-    const SlotView display = ViewOf(stack, LayerStack::kDisplaySlot, 0);
+    const ConstSlotView display = ViewOf(stack, LayerStack::kDisplaySlot, 0);
     if (!display) return;
     const ViewGeometry g = ComputeViewGeometry(port);
     StretchInto(image, g.destination, display, g.source);

@@ -59,7 +59,7 @@ void AndInto(std::uint8_t* target, const std::uint8_t* source, std::size_t bytes
 
 }  // namespace
 
-void StretchInto(ViewImage& image, const Rect& destination, const SlotView& source,
+void StretchInto(ViewImage& image, const Rect& destination, const ConstSlotView& source,
                  const Rect& sourceRect) {
     if (!source || destination.width <= 0 || destination.height <= 0 || sourceRect.width <= 0 ||
         sourceRect.height <= 0)

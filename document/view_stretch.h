@@ -12,7 +12,7 @@ namespace daub {
 // destination pixel by bitwise AND, so thin dark lines survive. Source pixels outside the
 // slot contribute nothing; destination pixels that no source pixel inside the slot reaches,
 // and all outside the image, are left as they are. Nothing happens for an empty rectangle.
-void StretchInto(ViewImage& image, const Rect& destination, const SlotView& source,
+void StretchInto(ViewImage& image, const Rect& destination, const ConstSlotView& source,
                  const Rect& sourceRect);
 
 }  // namespace daub

@@ -10,7 +10,7 @@ namespace daub {
 bool WriteBitmapFile(MessageSink& messages, const std::string& path, const LayerStack& stack,
                      int slot, int formatEntry) {
     if (path.empty() || !stack.Format(formatEntry) || !stack.Bits(slot)) return false;
-    const SlotView view = ViewOf(stack, slot, formatEntry);
+    const ConstSlotView view = ViewOf(stack, slot, formatEntry);
     bool written = false;
     if (view) {
         const auto header = MakeBmpFileHeader(view.width, view.height);

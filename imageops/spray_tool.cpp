@@ -44,4 +44,12 @@ bool SprayTool(DocumentState& doc, NoiseGenerator& noise, int x, int y, ToolPhas
     return step == StrokeStep::Press;
 }
 
+void SprayCanvasTool::Press(DocumentState& doc, ToolHost& host, const ToolEvent& event) {
+    if (SprayTool(doc, noise_, event.view.x, event.view.y, event.phase)) host.Repaint();
+}
+
+void SprayCanvasTool::Drag(DocumentState& doc, ToolHost&, const ToolEvent& event) {
+    SprayTool(doc, noise_, event.view.x, event.view.y, event.phase);
+}
+
 }  // namespace daub

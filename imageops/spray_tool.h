@@ -3,6 +3,7 @@
 #include "document/document_state.h"
 #include "document/tool_kind.h"
 #include "imageops/noise_generator.h"
+#include "tools/canvas_tool.h"
 
 namespace daub {
 
@@ -13,5 +14,15 @@ namespace daub {
 // the window's generator and puts the same noise into the layer and the display. Refusals
 // and the return value are those of BrushTool.
 bool SprayTool(DocumentState& doc, NoiseGenerator& noise, int x, int y, ToolPhase phase);
+
+// The spray as a toolbox tool. The noise spray's numbers are one sequence for the whole run.
+class SprayCanvasTool final : public CanvasTool {
+  public:
+    void Press(DocumentState& doc, ToolHost& host, const ToolEvent& event) override;
+    void Drag(DocumentState& doc, ToolHost& host, const ToolEvent& event) override;
+
+  private:
+    NoiseGenerator noise_;
+};
 
 }  // namespace daub

@@ -28,6 +28,7 @@ inline constexpr unsigned kVScroll = 0x0115;
 // wParam: the popup menu about to open.
 inline constexpr unsigned kInitMenuPopup = 0x0117;
 inline constexpr unsigned kMouseMove = 0x0200;
+inline constexpr unsigned kCaptureChanged = 0x0215;
 inline constexpr unsigned kLButtonDown = 0x0201;
 inline constexpr unsigned kLButtonUp = 0x0202;
 inline constexpr unsigned kLButtonDblClk = 0x0203;

@@ -47,4 +47,12 @@ bool BrushTool(DocumentState& doc, int x, int y, ToolPhase phase) {
     return step == StrokeStep::Press;
 }
 
+void BrushStrokeTool::Press(DocumentState& doc, ToolHost& host, const ToolEvent& event) {
+    if (BrushTool(doc, event.view.x, event.view.y, event.phase)) host.Repaint();
+}
+
+void BrushStrokeTool::Drag(DocumentState& doc, ToolHost&, const ToolEvent& event) {
+    BrushTool(doc, event.view.x, event.view.y, event.phase);
+}
+
 }  // namespace daub

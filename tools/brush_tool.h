@@ -2,6 +2,7 @@
 
 #include "document/document_state.h"
 #include "document/tool_kind.h"
+#include "tools/canvas_tool.h"
 
 namespace daub {
 
@@ -24,5 +25,11 @@ StrokeStep ClassifyStrokeEvent(const DocumentState& doc, int x, int y, ToolPhase
 
 // The colour of the button the phase belongs to.
 COLORREF StrokeColour(const DocumentState& doc, ToolPhase phase);
+
+class BrushStrokeTool final : public CanvasTool {
+  public:
+    void Press(DocumentState& doc, ToolHost& host, const ToolEvent& event) override;
+    void Drag(DocumentState& doc, ToolHost& host, const ToolEvent& event) override;
+};
 
 }  // namespace daub

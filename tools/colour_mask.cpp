@@ -20,7 +20,7 @@ bool InRange(const std::uint8_t* p, COLORREF colour, int dr, int dg, int db) {
 }  // namespace
 
 COLORREF PickColour(const LayerStack& stack, int x, int y, int slot, int formatSlot) {
-    const SlotView view = ViewOf(stack, slot, formatSlot);
+    const ConstSlotView view = ViewOf(stack, slot, formatSlot);
     if (!view || !view.Contains(x, y)) return 0;
     return LoadPixel(view.At(x, y));
 }

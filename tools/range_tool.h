@@ -2,6 +2,7 @@
 
 #include "document/document_state.h"
 #include "document/tool_kind.h"
+#include "tools/canvas_tool.h"
 #include "tools/tool_host.h"
 
 namespace daub {
@@ -17,12 +18,14 @@ namespace daub {
 //   pixels under it into the range slot.
 void RangeSelect(DocumentState& doc, ToolHost& host, Point view, ToolPhase phase);
 
-// The S key: the floating range goes back to where it was lifted.
-void PutBackFloatingRange(DocumentState& doc, ToolHost& host);
-
-// The range slot becomes the edited layer's pixels under the selection (transparentColour
-// where there are none). False, with the slot as it was, when a slot of that size cannot be
-// made.
-bool FillRangeSlot(DocumentState& doc);
+// The range tool works with the left button only.
+class RangeTool final : public CanvasTool {
+  public:
+    void Press(DocumentState& doc, ToolHost& host, const ToolEvent& event) override;
+    void Drag(DocumentState& doc, ToolHost& host, const ToolEvent& event) override;
+    void Release(DocumentState& doc, ToolHost& host, const ToolEvent& event) override;
+    int PressCursor(bool left) const override;
+    int MoveCursor() const override;
+};
 
 }  // namespace daub

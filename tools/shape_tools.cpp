@@ -61,7 +61,7 @@ void DrawShape(const DocumentState& doc, ShapeKind shape, COLORREF colour, Point
 
 }  // namespace
 
-int ShapePendingOp(ShapeKind shape) {
+pending::PendingOp ShapePendingOp(ShapeKind shape) {
     switch (shape) {
         case ShapeKind::Line:
             return pending::kLineDragged;
@@ -76,7 +76,7 @@ int ShapePendingOp(ShapeKind shape) {
 void ShapeTool(DocumentState& doc, ToolHost& host, ShapeKind shape, Point view, ToolPhase phase) {
     if (!doc.HasDocument()) return;
     LayerStack& stack = *doc.layerStack;
-    const int op = ShapePendingOp(shape);
+    const pending::PendingOp op = ShapePendingOp(shape);
     const COLORREF colour = IsLeftPhase(phase) ? doc.drawColour : doc.secondColour;
     if (IsPress(phase)) {
         const bool otherDragging =
@@ -97,6 +97,18 @@ void ShapeTool(DocumentState& doc, ToolHost& host, ShapeKind shape, Point view, 
         host.Repaint();
         doc.pendingOp = pending::kNone;
     }
+}
+
+void ShapeCanvasTool::Press(DocumentState& doc, ToolHost& host, const ToolEvent& event) {
+    ShapeTool(doc, host, shape_, event.view, event.phase);
+}
+
+void ShapeCanvasTool::Drag(DocumentState& doc, ToolHost& host, const ToolEvent& event) {
+    ShapeTool(doc, host, shape_, event.view, event.phase);
+}
+
+void ShapeCanvasTool::Release(DocumentState& doc, ToolHost& host, const ToolEvent& event) {
+    ShapeTool(doc, host, shape_, event.view, event.phase);
 }
 
 }  // namespace daub

@@ -2,6 +2,7 @@
 
 #include "document/document_state.h"
 #include "document/tool_kind.h"
+#include "tools/canvas_tool.h"
 #include "tools/tool_host.h"
 
 namespace daub {
@@ -15,6 +16,17 @@ enum class ShapeKind { Line, Rectangle, Ellipse };
 void ShapeTool(DocumentState& doc, ToolHost& host, ShapeKind shape, Point view, ToolPhase phase);
 
 // The pendingOp a shape keeps from its press to its release.
-int ShapePendingOp(ShapeKind shape);
+pending::PendingOp ShapePendingOp(ShapeKind shape);
+
+class ShapeCanvasTool final : public CanvasTool {
+  public:
+    explicit ShapeCanvasTool(ShapeKind shape) : shape_(shape) {}
+    void Press(DocumentState& doc, ToolHost& host, const ToolEvent& event) override;
+    void Drag(DocumentState& doc, ToolHost& host, const ToolEvent& event) override;
+    void Release(DocumentState& doc, ToolHost& host, const ToolEvent& event) override;
+
+  private:
+    ShapeKind shape_;
+};
 
 }  // namespace daub

@@ -4,7 +4,7 @@
 
 namespace daub {
 
-BlockStamper::BlockStamper(const LayerStack& stack, COLORREF colour, int targetSlot, int w, int h,
+BlockStamper::BlockStamper(LayerStack& stack, COLORREF colour, int targetSlot, int w, int h,
                            int sourceSlot, int formatSlot)
     : target_(ViewOf(stack, targetSlot, formatSlot)),
       gate_(stack, formatSlot),

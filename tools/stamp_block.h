@@ -25,8 +25,8 @@ struct CentreSpan {
 // ellipses are made of these. Coordinates are wide so that far-off shapes cannot overflow.
 class BlockStamper {
   public:
-    BlockStamper(const LayerStack& stack, COLORREF colour, int targetSlot, int w, int h,
-                 int sourceSlot, int formatSlot);
+    BlockStamper(LayerStack& stack, COLORREF colour, int targetSlot, int w, int h, int sourceSlot,
+                 int formatSlot);
 
     // False when a slot or the format is missing: nothing may be stamped then.
     explicit operator bool() const { return static_cast<bool>(target_); }

@@ -7,8 +7,8 @@
 
 namespace daub {
 
-// What a tool routine asks of the window that owns the document: the undo snapshot, the end
-// of the pending operation, the repaint and the pending state of the information window.
+// What a tool asks of the window that owns the document: the undo snapshot, the end of the
+// pending operation, the repaint, and telling the satellites what changed.
 class ToolHost {
   public:
     virtual void Snapshot(SnapshotKind kind) = 0;
@@ -16,6 +16,16 @@ class ToolHost {
     virtual void EndPendingOperation() = 0;
     virtual void Repaint() = 0;
     virtual void ShowPendingState(int state) = 0;
+    // The information window shows a picked colour, with the pointer's place when given.
+    virtual void ShowColour(COLORREF, const Point*) {}
+    // The information window shows the mask just built, and the pointer's place.
+    virtual void ShowMask(Point) {}
+    // drawColour or secondColour changed: the colour box and the toolbox show them.
+    virtual void ColoursChanged() {}
+    // leftTool changed: the toolbox shows it.
+    virtual void ToolChanged() {}
+    // A zoom step with the canvas point under the anchor (view coordinates) kept there.
+    virtual void StepZoom(bool, Point) {}
 
   protected:
     ~ToolHost() = default;

@@ -8,7 +8,7 @@ WriteGate::WriteGate(const LayerStack& stack, int formatEntry, bool honourMask)
       maskOn_(honourMask && stack.maskEnabled == 1) {
     if (!maskOn_) return;
     // With the mask on but no mask memory, nothing is writable: maskSize_ stays 0.
-    if (BitmapHandle mask = stack.Bitmap(LayerStack::kMaskSlot); mask && mask->pixels) {
+    if (const SlotBitmap* mask = stack.Bitmap(LayerStack::kMaskSlot); mask && mask->pixels) {
         mask_ = mask->pixels.get();
         maskSize_ = mask->ByteSize();
     }

@@ -65,7 +65,7 @@ TEST(MainWindowCommands, NewMakesAWhiteCanvasWithOneLayer) {
     EXPECT_EQ(doc.zoom, 1.0f);
     EXPECT_EQ(doc.modified, 0);
     for (int slot : {LayerStack::kDisplaySlot, LayerStack::kFirstLayer}) {
-        const SlotView v = ViewOf(stack, slot, 0);
+        const ConstSlotView v = ViewOf(stack, slot, 0);
         EXPECT_EQ(LoadPixel(v.At(0, 0)), 0xFFFFFFu);
         EXPECT_EQ(LoadPixel(v.At(639, 399)), 0xFFFFFFu);
     }

@@ -87,10 +87,10 @@ TEST(MainWindowMouse, RightPenUsesTheSecondColourAndPickersCrossTheButtons) {
     run.Doc().leftTool = ToolKind::ColourPicker;
     run.Doc().secondColour = 0xFFFFFF;
     Mouse(run, wm::kLButtonDown, 5, 5);
-    EXPECT_EQ(run.Main().infoWindow->values.colour, 0x0000FFu);
+    EXPECT_EQ(run.Main().satellites.infoWindow->values.colour, 0x0000FFu);
     Mouse(run, wm::kLButtonUp, 5, 5);
     EXPECT_EQ(run.Doc().secondColour, 0x0000FFu);
-    EXPECT_EQ(run.Main().palette.rightColour, 0x0000FFu);
+    EXPECT_EQ(run.Main().satellites.palette.rightColour, 0x0000FFu);
     EXPECT_EQ(UndoPosition(run.Doc()), 1);  // pickers take no snapshot
 }
 
@@ -112,7 +112,7 @@ namespace {
 TEST(MainWindowMouse, BrushDabAndBlurReachLayerAndDisplayAndUndo) {
     test::RunningApp run;
     run.New("40", "30");
-    run.Main().toolbox.leftTool = ToolKind::Brush;
+    run.Main().satellites.toolbox.leftTool = ToolKind::Brush;
     run.platform.Send(run.MainHandle(), {notify::kToolbox, 0, 0});
     Mouse(run, wm::kLButtonDown, 22, 17);
     Mouse(run, wm::kLButtonUp, 22, 17);
@@ -232,11 +232,11 @@ TEST(MainWindowMouse, RightPickerSetsTheFirstColour) {
     run.Doc().rightTool = ToolKind::ColourPicker;
     const COLORREF second = run.Doc().secondColour;
     Mouse(run, wm::kRButtonDown, 5, 5);
-    EXPECT_EQ(run.Main().infoWindow->values.colour, kRed);
+    EXPECT_EQ(run.Main().satellites.infoWindow->values.colour, kRed);
     EXPECT_EQ(run.Doc().drawColour, 0x000000u) << "taken at the release";
     Mouse(run, wm::kRButtonUp, 5, 5);
     EXPECT_EQ(run.Doc().drawColour, kRed);
-    EXPECT_EQ(run.Main().palette.leftColour, kRed);
+    EXPECT_EQ(run.Main().satellites.palette.leftColour, kRed);
     EXPECT_EQ(run.Doc().secondColour, second);
 }
 
@@ -345,7 +345,7 @@ TEST(MainWindowMouse, InformationWindowShowsTheDragInCanvasPixelsWhereverTheView
         ASSERT_EQ(run.Doc().scrollX, scroll);
         Mouse(run, wm::kLButtonDown, 102, 52);
         Mouse(run, wm::kMouseMove, 123, 40);
-        const InfoValues& info = run.Main().infoWindow->values;
+        const InfoValues& info = run.Main().satellites.infoWindow->values;
         // View (100, 50) to (121, 38): (21 - 0.5) / 2 and (-12 - 0.5) / 2.
         EXPECT_EQ(info.w, 10);
         EXPECT_EQ(info.h, -6);

@@ -17,9 +17,9 @@ TEST(MainWindowSatellites, ClosingADialogUnchecksItsItemAndTheMenuBringsItBack) 
         SatelliteDialog& dialog;
         int command;
     } cases[] = {
-        {main.toolbox, cmd::kShowToolbox},
-        {main.palette, cmd::kShowColourBox},
-        {main.curveSettingsDialog, cmd::kShowCurveSettings},
+        {main.satellites.toolbox, cmd::kShowToolbox},
+        {main.satellites.palette, cmd::kShowColourBox},
+        {main.satellites.curveSettingsDialog, cmd::kShowCurveSettings},
     };
     for (const auto& c : cases) {
         run.platform.Send(c.dialog.Handle(), {wm::kClose, 0, 0});
@@ -36,14 +36,14 @@ TEST(MainWindowSatellites, ClosingADialogUnchecksItsItemAndTheMenuBringsItBack) 
 
 TEST(MainWindowSatellites, LayerImageWindowIsMadeAgainByTheMenu) {
     RunningApp run;
-    const WindowHandle first = run.Main().viewWindow->Handle();
+    const WindowHandle first = run.Main().satellites.viewWindow->Handle();
     run.platform.Send(first, {wm::kClose, 0, 0});
     EXPECT_FALSE(run.Record(first).alive);
     EXPECT_EQ(run.Doc().layerImageVisible, 0);
     EXPECT_FALSE(run.Item(2, cmd::kShowLayerImage).checked);
 
     run.platform.ChooseMenuItem(run.MainHandle(), cmd::kShowLayerImage);
-    const WindowHandle second = run.Main().viewWindow->Handle();
+    const WindowHandle second = run.Main().satellites.viewWindow->Handle();
     ASSERT_TRUE(second);
     EXPECT_TRUE(run.Record(second).alive);
     EXPECT_EQ(run.Record(second).spec.title, "編集レイヤー画像");
@@ -55,9 +55,9 @@ TEST(MainWindowSatellites, LayerImageWindowIsMadeAgainByTheMenu) {
 TEST(MainWindowSatellites, ReportsCopyTheSatellitesFields) {
     RunningApp run;
     TDaubWindow& main = run.Main();
-    main.toolbox.leftTool = ToolKind::Brush;
-    main.toolbox.rightTool = ToolKind::Fill;
-    main.toolbox.penWidth = 6;
+    main.satellites.toolbox.leftTool = ToolKind::Brush;
+    main.satellites.toolbox.rightTool = ToolKind::Fill;
+    main.satellites.toolbox.penWidth = 6;
     EXPECT_EQ(run.platform.Send(run.MainHandle(), {notify::kToolbox, 0, 0}), 0);
     EXPECT_EQ(run.Doc().leftTool, ToolKind::Brush);
     EXPECT_EQ(run.Doc().previousTool, ToolKind::Pen);
@@ -65,13 +65,13 @@ TEST(MainWindowSatellites, ReportsCopyTheSatellitesFields) {
     EXPECT_EQ(run.Doc().penWidth, 6);
     EXPECT_TRUE(run.Item(2, cmd::kShowToolbox).checked);
 
-    main.palette.leftColour = 0x123456;
-    main.palette.rightColour = 0x654321;
+    main.satellites.palette.leftColour = 0x123456;
+    main.satellites.palette.rightColour = 0x654321;
     EXPECT_EQ(run.platform.Send(run.MainHandle(), {notify::kColourBox, 0, 0}), 0);
     EXPECT_EQ(run.Doc().drawColour, 0x123456u);
     EXPECT_EQ(run.Doc().secondColour, 0x654321u);
 
-    CurveSettings& curve = main.curveSettingsDialog.settings;
+    CurveSettings& curve = main.satellites.curveSettingsDialog.settings;
     const struct { int upper, lower, wantLower; } factors[] = {{10, 30, 10}, {10, 1, 2}, {5, 3, 3}};
     for (const auto& f : factors) {
         curve.values[0] = f.upper;
@@ -122,8 +122,8 @@ TEST(MainWindowSatellites, TransparentCellMakesTheRightButtonPaintSeeThrough) {
         run.platform.Send(window, {wm::kRButtonDown, 0, MakeLParam(x, y)});
         run.platform.Send(window, {wm::kRButtonUp, 0, MakeLParam(x, y)});
     };
-    rightClick(run.Main().palette.Handle(), 3, 22);  // the transparent cell
-    rightClick(run.Main().toolbox.Handle(), 5, 80);  // Pen
+    rightClick(run.Main().satellites.palette.Handle(), 3, 22);  // the transparent cell
+    rightClick(run.Main().satellites.toolbox.Handle(), 5, 80);  // Pen
     ASSERT_EQ(doc.secondColour, kTransparentColour);
     ASSERT_EQ(doc.rightTool, ToolKind::Pen);
     rightClick(run.MainHandle(), 2 + 6, 2 + 6);  // the pen's canvas pixel (5, 5)
@@ -139,7 +139,7 @@ TEST(MainWindowSatellites, TransparentCellMakesTheRightButtonPaintSeeThrough) {
 
 TEST(MainWindowSatellites, InfoWindowShowsItsFourLines) {
     RunningApp run;
-    DaubChild& info = *run.Main().infoWindow;
+    DaubChild& info = *run.Main().satellites.infoWindow;
     info.values.x = 3;
     info.values.y = 4;
     info.values.colour = MakeColour(255, 0, 0);
@@ -161,7 +161,7 @@ TEST(MainWindowSatellites, InfoWindowShowsItsFourLines) {
 
 TEST(MainWindowSatellites, InfoWindowMaskLineSwitchesTheMask) {
     RunningApp run;
-    DaubChild& info = *run.Main().infoWindow;
+    DaubChild& info = *run.Main().satellites.infoWindow;
     const WindowHandle window = info.Handle();
     info.values.maskOn = 1;
     info.values.maskColour = 0xFFFFFF;

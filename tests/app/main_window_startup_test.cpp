@@ -16,9 +16,9 @@ TEST(MainWindowStartup, SatellitesAppearInTheirPlaces) {
         PixelRect rect;  // left, top, right, bottom
         std::uint32_t style;
     } windows[] = {
-        {main.infoWindow->Handle(), "座標", {540, 440, 680, 550}, 0xD0C00000},
-        {main.layerWindow->Handle(), "レイヤー", {540, 240, 690, 440}, 0xD0E40000},
-        {main.viewWindow->Handle(), "編集レイヤー画像", {540, 40, 740, 240}, 0xD0CF0000},
+        {main.satellites.infoWindow->Handle(), "座標", {540, 440, 680, 550}, 0xD0C00000},
+        {main.satellites.layerWindow->Handle(), "レイヤー", {540, 240, 690, 440}, 0xD0E40000},
+        {main.satellites.viewWindow->Handle(), "編集レイヤー画像", {540, 40, 740, 240}, 0xD0CF0000},
     };
     for (const auto& w : windows) {
         const HeadlessWindow& record = run.Record(w.handle);
@@ -28,16 +28,16 @@ TEST(MainWindowStartup, SatellitesAppearInTheirPlaces) {
         EXPECT_EQ(record.spec.parent, run.MainHandle()) << w.title;
         EXPECT_TRUE(record.visible) << w.title;
     }
-    EXPECT_EQ(run.Record(main.layerWindow->Handle()).spec.exStyle, ws_ex::kAcceptFiles);
+    EXPECT_EQ(run.Record(main.satellites.layerWindow->Handle()).spec.exStyle, ws_ex::kAcceptFiles);
 
     const struct {
         const SatelliteDialog& dialog;
         int templateId;
         const char* title;
     } dialogs[] = {
-        {main.toolbox, 116, "ツール"},
-        {main.palette, 122, "パレット"},
-        {main.curveSettingsDialog, 142, "曲線設定"},
+        {main.satellites.toolbox, 116, "ツール"},
+        {main.satellites.palette, 122, "パレット"},
+        {main.satellites.curveSettingsDialog, 142, "曲線設定"},
     };
     for (const auto& d : dialogs) {
         const HeadlessWindow& record = run.Record(d.dialog.Handle());
@@ -47,7 +47,8 @@ TEST(MainWindowStartup, SatellitesAppearInTheirPlaces) {
         EXPECT_TRUE(record.visible) << d.title;
         EXPECT_EQ(d.dialog.closedMarker, 0);
     }
-    EXPECT_EQ(run.Record(main.toolbox.Handle()).dialogUnits, (PixelRect{400, 0, 435, 175}));
+    EXPECT_EQ(run.Record(main.satellites.toolbox.Handle()).dialogUnits,
+              (PixelRect{400, 0, 435, 175}));
 }
 
 TEST(MainWindowStartup, DocumentStartsEmptyWithTheSatellitesValues) {
@@ -68,8 +69,8 @@ TEST(MainWindowStartup, DocumentStartsEmptyWithTheSatellitesValues) {
     EXPECT_EQ(doc.lastLayer, 0);
     EXPECT_EQ(doc.layerImageVisible, 1);
     EXPECT_EQ(doc.fileName, "notitle.bmp");
-    EXPECT_EQ(run.Main().infoWindow->values.transparent, 0xF0E7DFu);
-    EXPECT_EQ(run.Main().curveSettingsDialog.settings.values[0], 10);
+    EXPECT_EQ(run.Main().satellites.infoWindow->values.transparent, 0xF0E7DFu);
+    EXPECT_EQ(run.Main().satellites.curveSettingsDialog.settings.values[0], 10);
 }
 
 TEST(MainWindowStartup, ConfigurationSetsSlotsAndUndoDepth) {

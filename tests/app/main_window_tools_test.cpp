@@ -220,7 +220,7 @@ TEST(MainWindowTools, MaskToolLimitsTheFillAndReturnsToThePreviousTool) {
     run.Main().CompositeDocument();
     // Fill chosen, then the mask tool: the toolbox reports each choice.
     for (ToolKind tool : {ToolKind::Fill, ToolKind::Mask}) {
-        run.Main().toolbox.leftTool = tool;
+        run.Main().satellites.toolbox.leftTool = tool;
         run.platform.Send(run.MainHandle(), {notify::kToolbox, 0, 0});
     }
     ASSERT_EQ(doc.leftTool, ToolKind::Mask);
@@ -234,9 +234,9 @@ TEST(MainWindowTools, MaskToolLimitsTheFillAndReturnsToThePreviousTool) {
     EXPECT_EQ(doc.layerStack->maskEnabled, 1);
     EXPECT_EQ(doc.maskColour, kRed);
     EXPECT_EQ(doc.leftTool, ToolKind::Fill);
-    EXPECT_EQ(run.Main().toolbox.leftTool, ToolKind::Fill);
-    EXPECT_EQ(run.Main().infoWindow->values.maskColour, kRed);
-    EXPECT_EQ(run.Main().infoWindow->values.maskOn, 1);
+    EXPECT_EQ(run.Main().satellites.toolbox.leftTool, ToolKind::Fill);
+    EXPECT_EQ(run.Main().satellites.infoWindow->values.maskColour, kRed);
+    EXPECT_EQ(run.Main().satellites.infoWindow->values.maskOn, 1);
     EXPECT_EQ(UndoPosition(doc), 0);
 
     // The whole canvas white again: the region is everything, the mask lets the right half.
@@ -271,7 +271,8 @@ TEST(MainWindowTools, RightMaskClickReplacesTheColourShown) {
     doc.rightTool = ToolKind::Mask;
     doc.secondColour = kGreen;
     Stroke(run, false, {{4, 4}, {9, 4}});
-    EXPECT_EQ(run.Main().infoWindow->values.colour, kWhite) << "shows the colour under the drag";
+    EXPECT_EQ(run.Main().satellites.infoWindow->values.colour, kWhite)
+        << "shows the colour under the drag";
     // Picked at the release, on white: the red columns stay.
     EXPECT_EQ(PixelsOf(run, layer, kGreen).size(), 100u);
     EXPECT_EQ(PixelsOf(run, layer, kRed).size(), 100u);
@@ -297,7 +298,7 @@ TEST(MainWindowTools, RangeIsSelectedLiftedMovedPutBackAndPutDown) {
     // View (1, 1) to (6, 5): canvas range (1, 1) 5 x 4.
     Stroke(run, true, {{3, 3}, {6, 5}, {8, 7}});
     EXPECT_EQ(doc.pendingOp, pending::kRangeSelected);
-    EXPECT_EQ(run.Main().infoWindow->values.mode, 2);
+    EXPECT_EQ(run.Main().satellites.infoWindow->values.mode, 2);
     EXPECT_EQ(UndoPosition(doc), 0);
 
     // Grab at view (2, 2) and drag to view (12, 6).

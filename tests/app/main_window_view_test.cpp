@@ -30,7 +30,7 @@ TEST(MainWindowView, NewShowsTheCanvasAtTheMarginOnGrey) {
     EXPECT_EQ(run.Doc().zoomedWidth, 40);
     EXPECT_EQ(run.Record(run.MainHandle()).scrollBars[sb::kHorz].max, 42);
     // The layer image window shows the white layer, centred and not enlarged.
-    const HeadlessSurface* view = run.platform.Surface(run.Main().viewWindow->Handle());
+    const HeadlessSurface* view = run.platform.Surface(run.Main().satellites.viewWindow->Handle());
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->Pixel(100, 100), 0xFFFFFFu);
 }
@@ -44,7 +44,7 @@ TEST(MainWindowView, PageDownTwiceZoomsToFourWithScrollBars) {
         EXPECT_EQ(run.platform.PressKey(run.MainHandle(), kVkNext), KeyOutcome::kKeyDown);
     EXPECT_EQ(run.Doc().zoom, 4.0f);
     EXPECT_EQ(run.Doc().zoomedWidth, 2560);
-    EXPECT_EQ(run.Main().infoWindow->values.zoom, 4.0f);
+    EXPECT_EQ(run.Main().satellites.infoWindow->values.zoom, 4.0f);
     const HeadlessWindow& main = run.Record(run.MainHandle());
     EXPECT_EQ(main.scrollBars[sb::kHorz].max, 2562);
     EXPECT_EQ(main.scrollBars[sb::kVert].max, 1602);
@@ -132,12 +132,13 @@ TEST(MainWindowView, UndoPutsAFloatingRangeDownFirst) {
 
 TEST(MainWindowView, ReopenedLayerImageWindowStandsFurtherRight) {
     RunningApp run;
-    run.platform.Send(run.Main().viewWindow->Handle(), {wm::kClose, 0, 0});
+    run.platform.Send(run.Main().satellites.viewWindow->Handle(), {wm::kClose, 0, 0});
     run.platform.ChooseMenuItem(run.MainHandle(), cmd::kShowLayerImage);
-    EXPECT_EQ(run.Record(run.Main().viewWindow->Handle()).rect, (PixelRect{640, 40, 840, 240}));
-    const WindowHandle second = run.Main().viewWindow->Handle();
+    EXPECT_EQ(run.Record(run.Main().satellites.viewWindow->Handle()).rect,
+              (PixelRect{640, 40, 840, 240}));
+    const WindowHandle second = run.Main().satellites.viewWindow->Handle();
     run.platform.ChooseMenuItem(run.MainHandle(), cmd::kShowLayerImage);
-    EXPECT_EQ(run.Main().viewWindow->Handle(), second);  // already shown: nothing new
+    EXPECT_EQ(run.Main().satellites.viewWindow->Handle(), second);  // already shown: nothing new
 }
 
 }  // namespace

@@ -113,8 +113,10 @@ TEST(SpraySettingsDialog, TheSprayToolPaintsWithWhatOkStored) {
         run.platform.Send(window, {down, 0, MakeLParam(x, y)});
         run.platform.Send(window, {up, 0, MakeLParam(x, y)});
     };
-    click(run.Main().toolbox.Handle(), wm::kLButtonDown, wm::kLButtonUp, 5, 105);  // Spray
-    click(run.Main().palette.Handle(), wm::kLButtonDown, wm::kLButtonUp, 67, 21);  // red, cell 5
+    click(run.Main().satellites.toolbox.Handle(), wm::kLButtonDown, wm::kLButtonUp, 5,
+          105);  // Spray
+    click(run.Main().satellites.palette.Handle(), wm::kLButtonDown, wm::kLButtonUp, 67,
+          21);  // red, cell 5
     ASSERT_EQ(run.Doc().leftTool, ToolKind::Spray);
     ASSERT_EQ(run.Doc().drawColour, 0x0000FFu);
     click(run.MainHandle(), wm::kLButtonDown, wm::kLButtonUp, 2 + 10, 2 + 5);

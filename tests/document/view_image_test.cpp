@@ -19,7 +19,8 @@ struct Canvas {
         stack.DefineFormat(0, width, height);
         stack.CreateSlotBitmap(0);
     }
-    SlotView View() const { return ViewOf(stack, 0, 0); }
+    SlotView View() { return ViewOf(stack, 0, 0); }
+    ConstSlotView View() const { return ViewOf(stack, 0, 0); }
     // The view port the document has at this zoom.
     ViewPort Port(float zoom, int scrollX, int scrollY, int clientW, int clientH) const {
         const auto zoomed = [&](int side) { return static_cast<int>(side * zoom); };
@@ -45,7 +46,7 @@ std::vector<std::vector<int>> AxisSources(int start, int length, int destLength,
 }
 
 // The plain view image: each client pixel the AND of the canvas pixels it shows, or grey.
-std::vector<COLORREF> ReferenceView(const SlotView& canvas, const ViewPort& port) {
+std::vector<COLORREF> ReferenceView(const ConstSlotView& canvas, const ViewPort& port) {
     std::vector<COLORREF> view(std::size_t(port.clientWidth) * port.clientHeight, kGrey);
     const ViewGeometry g = ComputeViewGeometry(port);
     if (g.destination.width <= 0 || g.source.width <= 0 || g.source.height <= 0) return view;
@@ -163,7 +164,7 @@ TEST(RangeFrame, CornersByPendingOperationClampedAndDotted) {
     };
     for (const Case& c : cases) {
         DocumentState doc;
-        doc.pendingOp = c.pendingOp;
+        doc.pendingOp = static_cast<pending::PendingOp>(c.pendingOp);
         doc.zoomedWidth = c.zoomedW;
         doc.zoomedHeight = c.zoomedH;
         doc.pressPoint = {10, 20};
@@ -258,7 +259,7 @@ TEST(MainView, OverlaysFollowTheDocument) {
     };
     ViewImage image;
     for (const Case& c : cases) {
-        doc.pendingOp = c.pendingOp;
+        doc.pendingOp = static_cast<pending::PendingOp>(c.pendingOp);
         doc.guideLine = c.guideLine;
         RenderMainView(image, doc, 60, 50, c.pointer);
         EXPECT_EQ(std::tuple(image.Get(5, 5), image.Get(20, 26), image.Get(55, 45)),

@@ -38,7 +38,7 @@ TEST(ZoomSteps, KeepOnlyTheFloatingRangeAndPointEditing) {
     for (int op : {0, 1, 2, 3, 9, 10, 11, 12, 13, 20, 49, 50, 52, 53}) {
         const bool kept = op == 3 || (op >= 10 && op <= 12) || (op >= 50 && op <= 52);
         DocumentState doc = Canvas(10, 10, 2.0f);
-        doc.pendingOp = op;
+        doc.pendingOp = static_cast<pending::PendingOp>(op);
         const ZoomStep in = ZoomIn(doc), out = ZoomOut(doc);
         EXPECT_EQ(in.endPendingOp, !kept) << op;
         EXPECT_EQ(out.endPendingOp, !kept) << op;

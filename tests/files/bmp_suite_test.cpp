@@ -55,7 +55,7 @@ std::map<std::string, std::string> ReferencesNamedByTheSuite() {
 // Counts pixels whose colour differs from the reference by more than the tolerance in any
 // channel, and describes the first. With opaqueOnly, pixels the reference shows fully
 // transparent are skipped: their colour there says nothing.
-int CountMismatches(const SlotView& view, const test::ReferenceImage& ref, int tolerance,
+int CountMismatches(const ConstSlotView& view, const test::ReferenceImage& ref, int tolerance,
                     bool opaqueOnly, std::string& first) {
     int mismatches = 0;
     for (int y = 0; y < view.height; ++y) {
@@ -89,7 +89,7 @@ struct SuiteCase {
 };
 
 void ExpectMatchesReference(const LayerStack& stack, const SuiteCase& c) {
-    const SlotView view = ViewOf(stack, LayerStack::kRangeSlot, 4);
+    const ConstSlotView view = ViewOf(stack, LayerStack::kRangeSlot, 4);
     ASSERT_TRUE(view);
     const test::ReferenceImage ref = test::LoadPng(SuitePath("reference/") + c.reference);
     ASSERT_TRUE(ref.loaded) << c.reference;

@@ -14,7 +14,7 @@ using test::TestCanvas;
 // The plain mirror: a copy aside, then every pixel from its mirrored place.
 std::vector<std::uint8_t> ReferenceMirror(const TestCanvas& canvas, int slot, int direction) {
     std::vector<std::uint8_t> bytes = canvas.Bytes(slot);
-    const SlotView v = canvas.View(slot);
+    const ConstSlotView v = canvas.View(slot);
     for (int y = 0; y < v.height; ++y) {
         for (int x = 0; x < v.width; ++x) {
             const int fx = direction == 0 ? v.width - 1 - x : x;

@@ -178,7 +178,7 @@ TEST(ShapeTools, ButtonsColoursRefusalsAndMask) {
     EXPECT_EQ(bench.doc.pendingOp, 20);
 
     // With the mask on, only the allowed columns change in the layer and in the display.
-    bench.doc.pendingOp = 0;
+    bench.doc.pendingOp = pending::kNone;
     const SlotView mask = ViewOf(bench.Stack(), LayerStack::kMaskSlot, 0);
     for (int y = 0; y < 12; ++y)
         for (int x = 0; x < 20; ++x)

@@ -17,7 +17,7 @@ using test::TestCanvas;
 // The plain copy: every pixel of the format's size that IsWritable allows (entry 0).
 std::vector<std::uint8_t> ReferenceCopy(const TestCanvas& canvas, int target, int source) {
     std::vector<std::uint8_t> bytes = canvas.Bytes(target);
-    const SlotView s = canvas.View(source);
+    const ConstSlotView s = canvas.View(source);
     for (int y = 0; y < s.height; ++y)
         for (int x = 0; x < s.width; ++x)
             if (canvas.stack.IsWritable(x, y, s.Offset(x, y), 0))

@@ -36,7 +36,8 @@ struct TestCanvas {
 
     int Width() const { return stack.Width(0); }
     int Height() const { return stack.Height(0); }
-    SlotView View(int slot, int entry = 0) const { return ViewOf(stack, slot, entry); }
+    ConstSlotView View(int slot, int entry = 0) const { return ViewOf(stack, slot, entry); }
+    SlotView View(int slot, int entry = 0) { return ViewOf(stack, slot, entry); }
     COLORREF Get(int slot, int x, int y, int entry = 0) const {
         return LoadPixel(View(slot, entry).At(x, y));
     }
@@ -48,7 +49,7 @@ struct TestCanvas {
     // The pixels of the slot that have colour c.
     PointSet PixelsOf(int slot, COLORREF c, int entry = 0) const {
         PointSet points;
-        const SlotView v = View(slot, entry);
+        const ConstSlotView v = View(slot, entry);
         for (int y = 0; y < v.height; ++y)
             for (int x = 0; x < v.width; ++x)
                 if (LoadPixel(v.At(x, y)) == c) points.insert({x, y});
@@ -57,7 +58,7 @@ struct TestCanvas {
 
     // The whole pixel memory, padding included.
     std::vector<std::uint8_t> Bytes(int slot) const {
-        BitmapHandle b = stack.Bitmap(slot);
+        const SlotBitmap* b = stack.Bitmap(slot);
         return {b->pixels.get(), b->pixels.get() + b->ByteSize()};
     }
 

@@ -11,7 +11,7 @@ using test::RunningApp;
 
 struct ColourBox {
     RunningApp run;
-    PaletteWindow& window = run.Main().palette;
+    PaletteWindow& window = run.Main().satellites.palette;
 
     void Send(unsigned message, int x, int y) {
         run.platform.Send(window.Handle(), {message, 0, MakeLParam(x, y)});

@@ -22,7 +22,7 @@ COLORREF TopOfToolFrame(const HeadlessSurface& surface, int row, int column) {
 
 struct Toolbox {
     RunningApp run;
-    ToolboxWindow& window = run.Main().toolbox;
+    ToolboxWindow& window = run.Main().satellites.toolbox;
 
     void Click(unsigned button, int x, int y) {
         run.platform.Send(window.Handle(), {button, 0, MakeLParam(x, y)});

@@ -1,0 +1,17 @@
+#pragma once
+
+namespace daub {
+
+struct Point {
+    int x = 0;
+    int y = 0;
+};
+
+struct Rect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+}  // namespace daub
