@@ -10,9 +10,11 @@ namespace {
 constexpr int kFileUnknown = -1;     // not written since the history was reset
 constexpr int kFileNotWritten = -2;  // the last write failed: whatever is on disk is stale
 
+// Without adding depth to a remainder first: a depth near the int limit would overflow.
 int RingIndex(const DocumentState& doc, int number) {
     const int depth = EffectiveUndoDepth(doc);
-    return (number % depth + depth) % depth;
+    const int r = number % depth;
+    return r < 0 ? r + depth : r;
 }
 
 bool IsPaintingTool(ToolKind tool) {

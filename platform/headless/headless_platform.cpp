@@ -66,7 +66,7 @@ int HeadlessPlatform::ShowMessageBox(WindowHandle owner, const std::string& text
         answer = answers.front();
         answers.pop_front();
     }
-    messageBoxes_.push_back({owner, text, caption, type, answer});
+    messageBoxes_.push_back({owner, text, caption, type, answer, capture_});
     return answer;
 }
 

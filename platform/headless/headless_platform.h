@@ -26,6 +26,7 @@ struct RecordedMessageBox {
     std::string caption;
     unsigned type = 0;
     int answer = 0;
+    WindowHandle capture;  // the window holding the mouse capture while the box was open
 };
 
 struct RecordedDialog {

@@ -20,6 +20,7 @@ TEST(UndoHistory, SnapshotFileNamesTurnWithTheRing) {
         {1, 4, 9, "C:\\pics\\Temp\\4-0.bmp"},
         {0, 4, 9, "C:\\pics\\Temp\\4-0.bmp"},  // a depth below one is a ring of one file
         {-5, 4, 9, "C:\\pics\\Temp\\4-0.bmp"},
+        {2147483647, 1, 2147483646, "C:\\pics\\Temp\\1-2147483646.bmp"},  // no overflow
     };
     DocumentState doc;
     doc.workDirectory = "C:\\pics\\Temp\\";
