@@ -10,75 +10,39 @@ namespace {
 
 using List = std::vector<std::string>;
 
-struct Call {
-    RecordKind kind;
-    std::string path;
-};
-
 TEST(RecentFiles, RecordKeepsTheNewestFourOfEachKind) {
-    const RecordKind bmp = RecordKind::Bitmap;
-    const RecordKind dbq = RecordKind::LayerFile;
+    const RecordKind bmp = RecordKind::Bitmap, dbq = RecordKind::LayerFile;
     const struct {
-        const char* name;
-        List bitmaps;
-        std::vector<Call> calls;
-        List expectBitmaps;
-        List expectLayerFiles;
-        RecentRebuild lastRebuild;
+        RecordKind kind;
+        List before, paths, after;  // of the kind's own list
+        RecentRebuild rebuild;
     } cases[] = {
-        {"five bitmaps leave the last four, newest first",
+        {bmp,
          {},
-         {{bmp, "1.bmp"}, {bmp, "2.bmp"}, {bmp, "3.bmp"}, {bmp, "4.bmp"}, {bmp, "5.bmp"}},
+         {"1.bmp", "2.bmp", "3.bmp", "4.bmp", "5.bmp"},
          {"5.bmp", "4.bmp", "3.bmp", "2.bmp"},
-         {},
          {true, false}},
-        {"the third entry moves to the front",
+        {bmp,
          {"a.bmp", "b.bmp", "c.bmp", "d.bmp"},
-         {{bmp, "c.bmp"}},
+         {"c.bmp"},
          {"c.bmp", "a.bmp", "b.bmp", "d.bmp"},
-         {},
          {true, false}},
-        {"a dot in a folder name",
-         {},
-         {{bmp, "C:\\Users\\j.doe\\cat.bmp"}},
-         {"C:\\Users\\j.doe\\cat.bmp"},
-         {},
-         {true, false}},
-        {"upper-case extension: not recorded, still rebuilt",
-         {"a.bmp"},
-         {{bmp, "C:\\B.BMP"}},
-         {"a.bmp"},
-         {},
-         {true, false}},
-        {"no extension in the file name: nothing rebuilt",
-         {},
-         {{bmp, "C:\\pics.d\\cat"}},
-         {},
-         {},
-         {false, false}},
-        {"a layer file goes to its own list",
-         {"a.bmp"},
-         {{dbq, "D:\\作品\\猫.dbq"}},
-         {"a.bmp"},
-         {"D:\\作品\\猫.dbq"},
-         {false, true}},
-        {"a bitmap recorded as a layer file is not",
-         {},
-         {{dbq, "C:\\a.bmp"}},
-         {},
-         {},
-         {false, true}},
-        {"rebuild only", {"a.bmp"}, {{RecordKind::RebuildOnly, ""}}, {"a.bmp"}, {}, {true, true}},
+        {bmp, {}, {"C:\\Users\\j.doe\\cat.bmp"}, {"C:\\Users\\j.doe\\cat.bmp"}, {true, false}},
+        {bmp, {"a.bmp"}, {"C:\\B.BMP"}, {"a.bmp"}, {true, false}},  // not recorded, rebuilt
+        {bmp, {}, {"C:\\pics.d\\cat"}, {}, {false, false}},         // no extension: nothing
+        {dbq, {}, {"D:\\作品\\猫.dbq"}, {"D:\\作品\\猫.dbq"}, {false, true}},
+        {dbq, {}, {"C:\\a.bmp"}, {}, {false, true}},
+        {RecordKind::RebuildOnly, {"a.bmp"}, {""}, {"a.bmp"}, {true, true}},
     };
     for (const auto& c : cases) {
-        List bitmaps = c.bitmaps;
-        List layerFiles;
+        List bitmaps = c.kind == dbq ? List{} : c.before;
+        List layerFiles = c.kind == dbq ? c.before : List{};
         RecentRebuild rebuild;
-        for (const Call& call : c.calls)
-            rebuild = RecordRecentFile(bitmaps, layerFiles, call.kind, call.path);
-        EXPECT_EQ(bitmaps, c.expectBitmaps) << c.name;
-        EXPECT_EQ(layerFiles, c.expectLayerFiles) << c.name;
-        EXPECT_EQ(rebuild, c.lastRebuild) << c.name;
+        for (const std::string& path : c.paths)
+            rebuild = RecordRecentFile(bitmaps, layerFiles, c.kind, path);
+        EXPECT_EQ(c.kind == dbq ? layerFiles : bitmaps, c.after) << c.paths.back();
+        EXPECT_TRUE((c.kind == dbq ? bitmaps : layerFiles).empty()) << c.paths.back();
+        EXPECT_EQ(rebuild, c.rebuild) << c.paths.back();
     }
 }
 

@@ -21,13 +21,12 @@
 namespace daub {
 namespace {
 
-namespace fs = std::filesystem;
 using test::RecordingSink;
 using test::TempDir;
 using Bytes = std::vector<std::uint8_t>;
+using Texts = std::vector<std::string>;
 
-// A started document of width x height with the given number of layers, each filled with
-// random bytes, padding included.
+// A started width x height document of that many layers of random bytes, padding included.
 DocumentState MakeDocument(int slotCount, int width, int height, int layers) {
     DocumentState doc;
     doc.slotCount = slotCount;
@@ -36,49 +35,29 @@ DocumentState MakeDocument(int slotCount, int width, int height, int layers) {
     doc.layerStack->CreateSlotBitmap(LayerStack::kDisplaySlot);
     EXPECT_TRUE(StartDocument(doc));
     std::mt19937 rng(layers);
-    for (int slot = LayerStack::kFirstLayer; slot < LayerStack::kFirstLayer + layers; ++slot) {
-        doc.lastLayer = slot;
-        BitmapHandle b = doc.layerStack->CreateSlotBitmap(slot);
+    for (doc.lastLayer = 5; doc.lastLayer < 5 + layers; ++doc.lastLayer) {
+        BitmapHandle b = doc.layerStack->CreateSlotBitmap(doc.lastLayer);
         for (std::size_t i = 0; i < b->ByteSize(); ++i)
             b->pixels[i] = static_cast<std::uint8_t>(rng());
     }
+    --doc.lastLayer;
     return doc;
 }
 
+// Padding included for the layers; compositing leaves the padding alone, so not for slot 0.
 Bytes SlotBytes(const DocumentState& doc, int slot) {
     const SlotView v = ViewOf(*doc.layerStack, slot, 0);
-    return {v.bits, v.bits + v.ByteSize()};
-}
-
-// The colours only: compositing leaves the row padding alone.
-std::vector<COLORREF> Pixels(const DocumentState& doc, int slot) {
-    const SlotView v = ViewOf(*doc.layerStack, slot, 0);
-    std::vector<COLORREF> pixels;
+    Bytes bytes;
     for (int y = 0; y < v.height; ++y)
-        for (int x = 0; x < v.width; ++x)
-            pixels.push_back(LoadPixel(v.At(x, y)));
-    return pixels;
+        bytes.insert(bytes.end(), v.At(0, y), v.At(0, y) + (slot < 5 ? 3 * v.width : v.stride));
+    return bytes;
 }
 
-std::vector<std::string> Texts(const RecordingSink& sink) {
-    std::vector<std::string> texts;
+Texts TextsOf(const RecordingSink& sink) {
+    Texts texts;
     for (const auto& m : sink.messages)
         texts.push_back(m.text);
     return texts;
-}
-
-TEST(LayerSetFiles, PicturesAreNamedAfterTheDefinitionFile) {
-    const struct {
-        const char* definition;
-        int k;
-        const char* picture;
-    } cases[] = {
-        {"C:\\work\\pic.dbq", 0, "C:\\work\\pic[0].bmp"},
-        {"C:\\my.dir\\pic", 2, "C:\\my.dir\\pic[2].bmp"},
-        {"/home/u/絵.layers", 11, "/home/u/絵[11].bmp"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(LayerPictureName(LayerFileBase(c.definition), c.k), c.picture) << c.definition;
 }
 
 TEST(LayerSetFiles, ASavedStackOpensAsTheSameLayers) {
@@ -86,158 +65,98 @@ TEST(LayerSetFiles, ASavedStackOpensAsTheSameLayers) {
     DocumentState saved = MakeDocument(20, 5, 3, 3);
     saved.layerStack->visible[7] = 0;
     RecordingSink sink;
-    const std::string definition = dir.File("絵.dbq");
-    ASSERT_TRUE(SaveLayerSet(sink, definition, *saved.layerStack, saved.lastLayer));
-    EXPECT_EQ(ReadLayerDefinitionFile(definition)->paths,
-              (std::vector<std::string>{dir.File("絵[0].bmp"), dir.File("絵[1].bmp"),
-                                        dir.File("絵[2].bmp")}));
+    ASSERT_TRUE(SaveLayerSet(sink, dir.File("絵.dbq"), *saved.layerStack, saved.lastLayer));
+    EXPECT_EQ(ReadLayerDefinitionFile(dir.File("絵.dbq"))->paths,
+              (Texts{dir.File("絵[0].bmp"), dir.File("絵[1].bmp"), dir.File("絵[2].bmp")}));
+    EXPECT_EQ(LayerPictureName(LayerFileBase("C:\\my.dir\\pic"), 2), "C:\\my.dir\\pic[2].bmp");
 
     DocumentState opened = MakeDocument(20, 2, 2, 4);
     opened.currentLayer = 7;
-    opened.modified = 1;
-    std::optional<LayerSet> set = ReadLayerSet(sink, definition, opened, "Daubix");
+    std::optional<LayerSet> set = ReadLayerSet(sink, dir.File("絵.dbq"), opened, "Daubix");
     ASSERT_TRUE(set.has_value());
     ASSERT_TRUE(AdoptLayerSet(opened, std::move(*set)));
-
     EXPECT_TRUE(sink.messages.empty());
     EXPECT_EQ(opened.lastLayer, 7);
     EXPECT_EQ(opened.currentLayer, 5);
-    EXPECT_EQ(opened.modified, 0);
     EXPECT_EQ(opened.fileName, dir.File("絵[0].bmp"));
     EXPECT_EQ(opened.layerStack->Bitmap(8), nullptr);
     for (int slot = 5; slot <= 7; ++slot) {
         EXPECT_EQ(SlotBytes(opened, slot), SlotBytes(saved, slot)) << slot;
         EXPECT_EQ(opened.layerStack->visible[slot], 1) << slot;
-        for (int other = 5; other < slot; ++other)
-            EXPECT_NE(opened.layerIds[slot], opened.layerIds[other]) << "undo ring shared";
+        EXPECT_NE(opened.layerIds[slot], opened.layerIds[slot == 5 ? 7 : slot - 1]) << slot;
     }
     saved.layerStack->visible[7] = 1;
     Composite(*saved.layerStack, saved.transparentColour, 7, kFromFirstLayer, 0, 0);
-    EXPECT_EQ(Pixels(opened, 0), Pixels(saved, 0));
-    EXPECT_EQ(Pixels(opened, 1), Pixels(saved, 0));
+    EXPECT_EQ(SlotBytes(opened, 0), SlotBytes(saved, 0));
+    EXPECT_EQ(SlotBytes(opened, 1), SlotBytes(saved, 0));
 }
 
-// Pictures of one colour each: a and b of the 5 x 3 canvas, a smaller and a larger one.
-struct Pictures {
-    TempDir dir;
-    Pictures() {
-        Put("a.bmp", 5, 3, 0x0000FF);
-        Put("b.bmp", 5, 3, 0x00FF00);
-        Put("small.bmp", 2, 2, 0xFF0000);
-        Put("big.bmp", 7, 4, 0xFFFFFF);
-    }
-    void Put(const char* name, int width, int height, COLORREF colour) {
-        test::TestCanvas canvas(width, height, {0});
-        canvas.Fill(0, colour);
-        RecordingSink sink;
-        WriteBitmapFile(sink, dir.File(name), canvas.stack, 0, 0);
-    }
-    // A name with a backslash is left as it is; the others are files of the folder.
-    std::string Listed(const std::string& name) const {
-        return name.find('\\') != std::string::npos ? name : dir.File(name);
-    }
-};
-
+// Pictures of one colour: a (red) and b (green) of the 5 x 3 canvas, s smaller, L larger.
 TEST(LayerSetFiles, OpeningTakesTheListedPicturesThatCanBeRead) {
-    const COLORREF t = kTransparentColour;
+    const COLORREF r = 0x0000FF, g = 0x00FF00, s = 0xFF0000, l = 0xFFFFFF, t = kTransparentColour;
+    using Corners = std::vector<std::pair<COLORREF, COLORREF>>;  // per layer; none: refused
     const struct {
-        const char* name;
         int slotCount;
-        std::string firstLine;
-        std::vector<std::string> lines;
-        // Colours at the canvas's top-left and bottom-right corner, per layer; none: refused.
-        std::vector<std::pair<COLORREF, COLORREF>> layers;
-        std::string fileName;
-        std::vector<std::string> messages;
+        // "|" a line end (none after the last line), "@" the folder; empty: no file.
+        std::string definition;
+        Texts messages;
+        Corners layers;  // the colours at the canvas's top-left and bottom-right corner
     } cases[] = {
-        {"a missing first picture",
-         20,
-         "2",
-         {"gone.bmp", "a.bmp", "b.bmp"},
-         {{0x0000FF, 0x0000FF}, {0x00FF00, 0x00FF00}},
-         "a.bmp",
-         {kBmpNotFoundText}},
-        {"the count is reached", 20, "1", {"b.bmp", "a.bmp"}, {{0x00FF00, 0x00FF00}}, "b.bmp", {}},
-        {"smaller and larger pictures",
-         20,
-         "3",
-         {"a.bmp", "small.bmp", "big.bmp"},
-         {{0x0000FF, 0x0000FF}, {0xFF0000, t}, {0xFFFFFF, 0xFFFFFF}},
-         "a.bmp",
-         {}},
-        {"more than the stack holds",
-         8,
-         "3",
-         {"a.bmp", "b.bmp", "small.bmp"},
-         {{0x0000FF, 0x0000FF}, {0x00FF00, 0x00FF00}},
-         "a.bmp",
-         {kLayerLimitText}},
-        {"folder moved", 20, "1", {"C:\\elsewhere\\b.bmp"}, {{0x00FF00, 0x00FF00}}, "b.bmp", {}},
-        {"no picture can be read",
-         20,
-         "2",
-         {"gone.bmp", "C:\\x\\gone.bmp"},
-         {},
-         "",
-         {kBmpNotFoundText, kBmpNotFoundText}},
-        {"no number on the first line", 20, "layers", {"a.bmp"}, {}, "", {kFileReadFailedText}},
-        {"no definition file", 20, "", {}, {}, "", {kFileReadFailedText}},
+        {20, "2|@gone.bmp|@a.bmp|@b.bmp", {kBmpNotFoundText}, {{r, r}, {g, g}}},
+        {20, "1|@b.bmp|@a.bmp", {}, {{g, g}}},
+        {20, "3|@a.bmp|@s.bmp|@L.bmp", {}, {{r, r}, {s, t}, {l, l}}},
+        {8, "3|@a.bmp|@b.bmp|@s.bmp", {kLayerLimitText}, {{r, r}, {g, g}}},
+        {20, "1|C:\\elsewhere\\b.bmp", {}, {{g, g}}},  // the folder was moved
+        {20, "1|@gone.bmp", {kBmpNotFoundText}, {}},
+        {20, "layers|@a.bmp", {kFileReadFailedText}, {}},  // no number of layers
+        {20, "0|@a.bmp", {kFileReadFailedText}, {}},
+        {20, "", {kFileReadFailedText}, {}},
     };
     for (const auto& c : cases) {
-        Pictures pictures;
-        const std::string definition = pictures.dir.File("set.dbq");
-        if (!c.firstLine.empty()) {
-            std::string text = c.firstLine + "\r\n";
-            for (const std::string& line : c.lines)
-                text += pictures.Listed(line) + "\r\n";
-            test::WriteBytes(definition, Bytes(text.begin(), text.end()));
+        TempDir dir;
+        for (auto [name, w, h, colour] : {std::tuple{"a.bmp", 5, 3, r},
+                                          {"b.bmp", 5, 3, g},
+                                          {"s.bmp", 2, 2, s},
+                                          {"L.bmp", 7, 4, l}}) {
+            test::TestCanvas canvas(w, h, {0});
+            canvas.Fill(0, colour);
+            RecordingSink quiet;
+            WriteBitmapFile(quiet, dir.File(name), canvas.stack, 0, 0);
         }
+        std::string text;
+        for (char ch : c.definition)
+            text += ch == '|' ? std::string("\r\n") : ch == '@' ? dir.File("") : std::string(1, ch);
+        if (!text.empty()) test::WriteBytes(dir.File("set.dbq"), Bytes(text.begin(), text.end()));
+
         RecordingSink sink;
         DocumentState doc = MakeDocument(c.slotCount, 3, 3, 1);
-        const Bytes before = SlotBytes(doc, 5);
-        std::optional<LayerSet> set = ReadLayerSet(sink, definition, doc, "Daubix");
-        EXPECT_EQ(Texts(sink), c.messages) << c.name;
-        ASSERT_EQ(set.has_value(), !c.layers.empty()) << c.name;
-        if (!set) {
-            EXPECT_EQ(SlotBytes(doc, 5), before) << c.name;
-            continue;
-        }
-        ASSERT_TRUE(AdoptLayerSet(doc, std::move(*set))) << c.name;
-        EXPECT_EQ(doc.fileName, pictures.dir.File(c.fileName)) << c.name;
-        ASSERT_EQ(doc.lastLayer - 4, static_cast<int>(c.layers.size())) << c.name;
+        std::optional<LayerSet> set = ReadLayerSet(sink, dir.File("set.dbq"), doc, "Daubix");
+        EXPECT_EQ(TextsOf(sink), c.messages) << c.definition;
+        ASSERT_EQ(set.has_value(), !c.layers.empty()) << c.definition;
+        if (!set) continue;
+        ASSERT_TRUE(AdoptLayerSet(doc, std::move(*set))) << c.definition;
+        ASSERT_EQ(doc.lastLayer - 4, static_cast<int>(c.layers.size())) << c.definition;
+        EXPECT_TRUE(std::filesystem::exists(PathFromUtf8(doc.fileName))) << c.definition;
         for (std::size_t k = 0; k < c.layers.size(); ++k) {
             const SlotView v = ViewOf(*doc.layerStack, 5 + static_cast<int>(k), 0);
-            EXPECT_EQ(LoadPixel(v.At(0, 0)), c.layers[k].first) << c.name << k;
-            EXPECT_EQ(LoadPixel(v.At(4, 2)), c.layers[k].second) << c.name << k;
+            EXPECT_EQ(LoadPixel(v.At(0, 0)), c.layers[k].first) << c.definition << k;
+            EXPECT_EQ(LoadPixel(v.At(4, 2)), c.layers[k].second) << c.definition << k;
         }
     }
 }
 
 // Pictures first, the definition file last: a failure never leaves one naming pictures that
-// were not written, and an earlier definition file stays as it was.
+// were not written, and the earlier definition file stays as it was.
 TEST(LayerSetFiles, AFailedSaveSaysSoAndWritesNoDefinitionFile) {
-    const struct {
-        const char* name;
-        const char* directoryInTheWay;
-    } cases[] = {
-        {"a picture cannot be written", "pic[1].bmp"},
-        {"the definition file cannot be written", "new.dbq"},
-    };
-    for (const auto& c : cases) {
-        TempDir dir;
-        const std::string old = "1\r\nold[0].bmp\r\n";
-        test::WriteBytes(dir.File("pic.dbq"), Bytes(old.begin(), old.end()));
-        fs::create_directory(PathFromUtf8(dir.File(c.directoryInTheWay)));
-        const DocumentState doc = MakeDocument(20, 4, 4, 2);
-        const std::string target =
-            dir.File(std::string(c.directoryInTheWay) == "new.dbq" ? "new.dbq" : "pic.dbq");
-
-        RecordingSink sink;
-        EXPECT_FALSE(SaveLayerSet(sink, target, *doc.layerStack, doc.lastLayer)) << c.name;
-        EXPECT_EQ(Texts(sink), std::vector<std::string>{kBmpSaveFailedText}) << c.name;
-        EXPECT_EQ(test::ReadBytes(dir.File("pic.dbq")), Bytes(old.begin(), old.end())) << c.name;
-        EXPECT_TRUE(fs::is_directory(PathFromUtf8(dir.File(c.directoryInTheWay)))) << c.name;
-    }
+    TempDir dir;
+    const Bytes old = {'1', '\r', '\n', 'x', '\r', '\n'};
+    test::WriteBytes(dir.File("pic.dbq"), old);
+    std::filesystem::create_directory(PathFromUtf8(dir.File("pic[1].bmp")));
+    const DocumentState doc = MakeDocument(20, 4, 4, 2);
+    RecordingSink sink;
+    EXPECT_FALSE(SaveLayerSet(sink, dir.File("pic.dbq"), *doc.layerStack, doc.lastLayer));
+    EXPECT_EQ(TextsOf(sink), Texts{kBmpSaveFailedText});
+    EXPECT_EQ(test::ReadBytes(dir.File("pic.dbq")), old);
 }
 
 }  // namespace

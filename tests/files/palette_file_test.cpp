@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "files/file_messages.h"
-#include "files/file_path.h"
 #include "tests/files/bmp_test_support.h"
 // The colour box's initial cells are defined with the window that shows them.
 #include "toolwindows/palette_window.h"
@@ -16,48 +14,33 @@ namespace daub {
 namespace {
 
 using test::RecordingSink;
-using test::TempDir;
 using Bytes = std::vector<std::uint8_t>;
+const PaletteCells& kInitial = PaletteWindow::kInitialColours;
 
-Bytes Entry(const Bytes& file, int n) {
-    return {file.begin() + 24 + 4 * n, file.begin() + 28 + 4 * n};
-}
-
-TEST(PaletteFile, TheInitialColourBoxSavesAsTheStandardFile) {
-    TempDir dir;
+// Its 28 distinct colours also show that every entry goes back to its own cell.
+TEST(PaletteFile, TheInitialColourBoxSavesAsTheStandardFileAndLoadsBack) {
+    test::TempDir dir;
     RecordingSink sink;
-    ASSERT_TRUE(SavePaletteFile(sink, dir.File("無題.pal"), PaletteWindow::kInitialColours));
+    ASSERT_TRUE(SavePaletteFile(sink, dir.File("無題.pal"), kInitial));
     const Bytes file = test::ReadBytes(dir.File("無題.pal"));
     ASSERT_EQ(file.size(), 136u);
-    const Bytes header = {'R', 'I', 'F', 'F', 128, 0, 0, 0, 'P', 'A', 'L', ' ',
-                          'd', 'a', 't', 'a', 116, 0, 0, 0, 0,   3,   28,  0};
-    EXPECT_EQ(Bytes(file.begin(), file.begin() + 24), header);
-    EXPECT_EQ(Entry(file, 0), (Bytes{0x00, 0x00, 0x00, 0x00}));
-    EXPECT_EQ(Entry(file, 1), (Bytes{0x80, 0x80, 0x80, 0x00}));
-    EXPECT_EQ(Entry(file, 14), (Bytes{0xFF, 0xFF, 0xFF, 0x00}));
-    EXPECT_EQ(Entry(file, 27), (Bytes{0xFF, 0x80, 0x40, 0x00}));
+    const Bytes start = {'R', 'I', 'F', 'F', 128, 0,   0,    0,    'P',  'A', 'L',
+                         ' ', 'd', 'a', 't', 'a', 116, 0,    0,    0,    0,   3,
+                         28,  0,   0,   0,   0,   0,   0x80, 0x80, 0x80, 0};
+    EXPECT_EQ(Bytes(file.begin(), file.begin() + 32), start);
+    EXPECT_EQ(Bytes(file.begin() + 80, file.begin() + 84), (Bytes{0xFF, 0xFF, 0xFF, 0}));
+    EXPECT_EQ(Bytes(file.begin() + 132, file.end()), (Bytes{0xFF, 0x80, 0x40, 0}));
+
+    PaletteCells loaded{};
+    EXPECT_TRUE(LoadPaletteFile(sink, dir.File("無題.pal"), loaded));
+    EXPECT_EQ(loaded, kInitial);
     EXPECT_TRUE(sink.messages.empty());
 }
 
-TEST(PaletteFile, ASavedPaletteLoadsIntoTheSameCells) {
-    TempDir dir;
-    PaletteCells cells;
-    for (int i = 0; i < kPaletteFileEntries; ++i)
-        cells[i] = MakeColour(i, 255 - i, 7 * i);
-    RecordingSink sink;
-    ASSERT_TRUE(SavePaletteFile(sink, dir.File("p.pal"), cells));
-    PaletteCells loaded = PaletteWindow::kInitialColours;
-    ASSERT_TRUE(LoadPaletteFile(sink, dir.File("p.pal"), loaded));
-    EXPECT_EQ(loaded, cells);
-}
-
 TEST(PaletteFile, OnlyAPaletteOf28ColoursReplacesTheCells) {
-    const Bytes good = [] {
-        const auto f = FormatPaletteFile(PaletteWindow::kInitialColours);
-        return Bytes(f.begin(), f.end());
-    }();
-    auto changed = [&good](std::size_t at, std::uint8_t value, std::size_t size = 136) {
-        Bytes b = good;
+    auto changed = [](std::size_t at, std::uint8_t value, std::size_t size = 136) {
+        const auto f = FormatPaletteFile(kInitial);
+        Bytes b(f.begin(), f.end());
         b[at] = value;
         b.resize(size, 0x55);
         return b;
@@ -71,33 +54,25 @@ TEST(PaletteFile, OnlyAPaletteOf28ColoursReplacesTheCells) {
         {"not RIFF", changed(3, 'X'), kNotPaletteText},
         {"another form", changed(11, '!'), kNotPaletteText},
         {"27 entries", changed(22, 27), kNotPaletteText},
-        {"file ends before the last entry", changed(22, 28, 135), kNotPaletteText},
+        {"file ends inside the last entry", changed(22, 28, 135), kNotPaletteText},
         {"more entries are ignored", changed(22, 30, 144), nullptr},
         {"flags byte cleared", changed(24 + 4 * 27 + 3, 0x02), nullptr},
     };
     for (const auto& c : cases) {
-        TempDir dir;
-        const std::string path = dir.File("p.pal");
-        if (c.file) test::WriteBytes(path, *c.file);
+        test::TempDir dir;
+        if (c.file) test::WriteBytes(dir.File("p.pal"), *c.file);
         PaletteCells cells{};
         RecordingSink sink;
-        EXPECT_EQ(LoadPaletteFile(sink, path, cells), c.message == nullptr) << c.name;
-        EXPECT_EQ(cells, c.message ? PaletteCells{} : PaletteWindow::kInitialColours) << c.name;
+        EXPECT_EQ(LoadPaletteFile(sink, dir.File("p.pal"), cells), c.message == nullptr) << c.name;
+        EXPECT_EQ(cells, c.message ? PaletteCells{} : kInitial) << c.name;
         ASSERT_EQ(sink.messages.size(), c.message ? 1u : 0u) << c.name;
         if (!c.message) continue;
         EXPECT_EQ(sink.messages[0].text, c.message) << c.name;
         EXPECT_EQ(sink.messages[0].caption, kFileErrorCaption) << c.name;
     }
-}
-
-TEST(PaletteFile, AFailedSaveSaysSo) {
-    TempDir dir;
     RecordingSink sink;
-    EXPECT_FALSE(
-        SavePaletteFile(sink, dir.File("ない") + "/p.pal", PaletteWindow::kInitialColours));
-    ASSERT_EQ(sink.messages.size(), 1u);
-    EXPECT_EQ(sink.messages[0].text, kFileWriteFailedText);
-    EXPECT_FALSE(std::filesystem::exists(PathFromUtf8(dir.File("ない"))));
+    EXPECT_FALSE(SavePaletteFile(sink, "/nonexistent-folder/p.pal", kInitial));
+    EXPECT_EQ(sink.messages.at(0).text, kFileWriteFailedText);
 }
 
 }  // namespace

@@ -163,26 +163,5 @@ TEST(TextEncoding, TextWithACharacterOutsideTheCodePageIsWrittenAsUtf8) {
     EXPECT_EQ(EncodeTextFile("a\xFF"), "a\xFF");
 }
 
-// Text whose code page 932 form is also UTF-8, or that starts with U+FEFF, would come back
-// changed without a byte order mark; every other text is written without one.
-TEST(TextEncoding, WhatIsWrittenReadsBackUnchanged) {
-    const std::string bom = "\xEF\xBB\xBF";
-    const struct {
-        const char* name;
-        std::string text;
-        std::string bytes;
-    } cases[] = {
-        {"ASCII", "C:\\w\\a.bmp", "C:\\w\\a.bmp"},
-        {"code page 932 that is no UTF-8", "C:\\絵\\ﾂｱ.bmp", "C:\\\x8A\x47\\\xC2\xB1.bmp"},
-        {"half-width katakana whose codes are UTF-8", "C:\\ﾂｱ.bmp", bom + "C:\\ﾂｱ.bmp"},
-        {"value starting with U+FEFF", bom + "a.bmp", bom + bom + "a.bmp"},
-        {"U+FEFF inside", "a" + bom + ".bmp", "a" + bom + ".bmp"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(EncodeTextFile(c.text), c.bytes) << c.name;
-        EXPECT_EQ(DecodeTextFile(EncodeTextFile(c.text)), c.text) << c.name;
-    }
-}
-
 }  // namespace
 }  // namespace daub
