@@ -161,6 +161,12 @@ TEST(TextEncoding, TextWithACharacterOutsideTheCodePageIsWrittenAsUtf8) {
     }
     EXPECT_FALSE(Utf8ToCp932("a\xFF").has_value());
     EXPECT_EQ(EncodeTextFile("a\xFF"), "a\xFF");
+    // Text starting with U+FEFF keeps it: a byte order mark goes in front for the reader.
+    const std::string bomLed =
+        "\xEF\xBB\xBF"
+        "a.bmp";
+    EXPECT_EQ(EncodeTextFile(bomLed), "\xEF\xBB\xBF" + bomLed);
+    EXPECT_EQ(DecodeTextFile(EncodeTextFile(bomLed)), bomLed);
 }
 
 }  // namespace
