@@ -1,18 +1,17 @@
 #include "app/configuration.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <span>
 #include <utility>
 
 #include "files/file_path.h"
+#include "files/file_read.h"
 #include "files/file_replace.h"
 #include "files/text_encoding.h"
+#include "files/text_lines.h"
 
 namespace daub {
 namespace {
@@ -30,38 +29,12 @@ bool IsSeparator(char c) {
     return c == '\\' || c == '/';
 }
 
-// The lines of the text, each without its line end. Only a line end that is there is taken
-// off: the last line may have none and keeps every character.
-class LineReader {
-  public:
-    explicit LineReader(std::string_view text) : rest_(text) {}
+// A file of a few lines; anything longer than this is not one the program wrote.
+constexpr std::size_t kMaxFileBytes = std::size_t{1} << 20;
 
-    std::optional<std::string_view> Next() {
-        if (rest_.empty()) return std::nullopt;
-        const std::size_t end = rest_.find('\n');
-        std::string_view line = rest_.substr(0, end);
-        rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
-        if (line.ends_with('\r')) line.remove_suffix(1);
-        return line;
-    }
-
-  private:
-    std::string_view rest_;
-};
-
-// Like atoi: blanks, a sign, digits, the rest ignored; no digits give 0. Out-of-range values
-// stop at the ends of int instead of overflowing.
-int LeadingInteger(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size() && IsBlank(s[i]))
-        ++i;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
-    std::int64_t value = 0;
-    for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i)
-        value = std::min<std::int64_t>(value * 10 + (s[i] - '0'), std::int64_t{INT_MAX} + 1);
-    if (negative) value = -value;
-    return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
+// Like atoi: no digits give 0.
+int LeadingIntegerOrZero(std::string_view s) {
+    return LeadingInteger(s).value_or(0);
 }
 
 std::string_view Trimmed(std::string_view s) {
@@ -74,15 +47,16 @@ std::string_view Trimmed(std::string_view s) {
 
 // A count line, then that many entries when the count is 1 to 4. Any other count leaves the
 // list empty and skips nothing: the next line is the next value, as every reader has done.
-void ReadRecentList(LineReader& lines, std::vector<std::string>& list) {
+// An entry holding a NUL is taken off the list: it would open another file than it names.
+void ReadRecentList(TextLines& lines, std::vector<std::string>& list) {
     const std::optional<std::string_view> countLine = lines.Next();
     if (!countLine) return;
-    const int count = LeadingInteger(*countLine);
+    const int count = LeadingIntegerOrZero(*countLine);
     if (count < 1 || count > static_cast<int>(Configuration::kMaxRecentFiles)) return;
     for (int i = 0; i < count; ++i) {
         const std::optional<std::string_view> entry = lines.Next();
         if (!entry) return;
-        list.emplace_back(*entry);
+        if (FitsOnALine(*entry)) list.emplace_back(*entry);
     }
 }
 
@@ -90,21 +64,11 @@ void WriteRecentList(std::string& out, const std::vector<std::string>& list) {
     std::vector<const std::string*> kept;
     for (const std::string& entry : list) {
         if (kept.size() == Configuration::kMaxRecentFiles) break;
-        if (entry.find_first_of("\r\n") == std::string::npos) kept.push_back(&entry);
+        if (FitsOnALine(entry)) kept.push_back(&entry);
     }
     out += std::to_string(kept.size()) + "\n";
     for (const std::string* entry : kept)
         out += *entry + "\n";
-}
-
-std::optional<std::string> ReadWholeFile(const fs::path& path) {
-    std::error_code ec;
-    if (fs::is_directory(path, ec)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) return std::nullopt;
-    return bytes;
 }
 
 bool WriteBytes(const std::string& path, const std::string& bytes) {
@@ -116,21 +80,23 @@ bool WriteBytes(const std::string& path, const std::string& bytes) {
 
 Configuration ParseConfiguration(std::string_view bytes) {
     const std::string text = DecodeTextFile(bytes);
-    LineReader lines(text);
+    TextLines lines(text);
     Configuration config;
 
     // The whole line: a path with blanks (C:\Program Files\...) must not be cut at the first.
-    if (const std::optional<std::string_view> line = lines.Next()) {
+    // One holding a NUL is refused like a blank one: the directory changed into would be
+    // another than the one recorded.
+    if (const std::optional<std::string_view> line = lines.Next(); line && FitsOnALine(*line)) {
         config.workDirectory = Trimmed(*line);
         if (!config.workDirectory.empty() && !IsSeparator(config.workDirectory.back()))
             config.workDirectory += static_cast<char>(fs::path::preferred_separator);
     }
     if (const std::optional<std::string_view> line = lines.Next()) {
-        const int depth = LeadingInteger(*line);
+        const int depth = LeadingIntegerOrZero(*line);
         config.undoDepth = depth >= 1 ? depth : Configuration::kDefaultUndoDepth;
     }
     if (const std::optional<std::string_view> line = lines.Next()) {
-        int layers = LeadingInteger(*line);
+        int layers = LeadingIntegerOrZero(*line);
         if (layers < 0) layers = Configuration::kDefaultLayerCount;
         layers = std::min(layers, Configuration::kMaxLayerCount);
         config.slotCount = layers + Configuration::kSlotsBeyondLayerCount;
@@ -150,16 +116,7 @@ std::string FormatConfiguration(const Configuration& config) {
     text += "\n";
     WriteRecentList(text, config.recentBitmaps);
     WriteRecentList(text, config.recentLayerFiles);
-
-    // Neither code page 932 nor UTF-8 uses the byte 0x0A inside a character.
-    const std::string encoded = EncodeTextFile(text);
-    std::string bytes;
-    bytes.reserve(encoded.size() + 16);
-    for (char c : encoded) {
-        if (c == '\n') bytes += '\r';
-        bytes += c;
-    }
-    return bytes;
+    return TextFileBytes(text);
 }
 
 StandardConfigurationSystem::StandardConfigurationSystem(std::string executablePath)
@@ -206,7 +163,7 @@ std::string ConfigurationPathBeside(const std::string& executablePath) {
 Configuration ReadConfiguration(ConfigurationSystem& system) {
     const fs::path file =
         PathFromUtf8(system.WorkingDirectory()) / PathFromUtf8(std::string(kConfigurationFileName));
-    if (const std::optional<std::string> bytes = ReadWholeFile(file)) {
+    if (const std::optional<std::string> bytes = ReadFileBytes(Utf8FromPath(file), kMaxFileBytes)) {
         Configuration config = ParseConfiguration(*bytes);
         if (config.workDirectory.empty())
             config.workDirectory = DefaultWorkDirectory(system.ExecutablePath());

@@ -40,12 +40,12 @@ inline constexpr std::string_view kConfigurationFileName = "Daubix.ini";
 // keeps its default; an undo depth below 1 or a negative layer count falls back to the
 // default, a larger layer count than kMaxLayerCount is cut to it. The work directory is the
 // whole first line without surrounding blanks, with a separator added when it has none; it
-// stays empty when the line is blank.
+// stays empty when the line is blank or holds a NUL. A recent entry holding a NUL is dropped.
 Configuration ParseConfiguration(std::string_view bytes);
 
-// The bytes of the file: code page 932 when every character fits, otherwise UTF-8; CR LF
-// line ends. At most kMaxRecentFiles entries per list are written (a reader ignores a longer
-// list whole), and none that holds a line break.
+// The bytes of the file, as EncodeTextFile writes text (code page 932 when every character
+// fits), with CR LF line ends. At most kMaxRecentFiles entries per list are written (a reader
+// ignores a longer list whole), and none that holds a line break or a NUL.
 std::string FormatConfiguration(const Configuration& config);
 
 // The few things of the operating system the configuration needs, so that tests can stand in.

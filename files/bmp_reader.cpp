@@ -1,6 +1,7 @@
 #include "files/bmp_reader.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -29,7 +30,7 @@ const char* RefusalText(BmpRefusal refusal) {
     }
 }
 
-BitmapHandle Refuse(MessageSink& messages, const char* text) {
+std::nullptr_t Refuse(MessageSink& messages, const char* text) {
     messages.Report(text, kBmpErrorCaption, true);
     return nullptr;
 }
@@ -88,10 +89,9 @@ bool IsDirectory(const std::filesystem::path& p) {
 
 }  // namespace
 
-BitmapHandle ReadBitmapFile(MessageSink& messages, LayerStack& stack, const std::string& path,
-                            int slot, int formatEntry) {
-    if (!stack.IsSlot(slot) || !stack.IsSlot(formatEntry)) return nullptr;
+std::unique_ptr<SlotBitmap> ReadBitmapPicture(MessageSink& messages, const std::string& path) {
     if (path.empty()) return Refuse(messages, kBmpNoPathText);
+    if (!IsUsablePath(path)) return Refuse(messages, kBmpNotFoundText);
     const std::filesystem::path file = PathFromUtf8(path);
     std::ifstream in(file, std::ios::binary);
     if (!in || IsDirectory(file)) return Refuse(messages, kBmpNotFoundText);
@@ -108,9 +108,16 @@ BitmapHandle ReadBitmapFile(MessageSink& messages, LayerStack& stack, const std:
     if (!bitmap) return Refuse(messages, kBmpNoMemoryText);
     const BmpRefusal readFailure = ReadPixels(in, layout, *bitmap);
     if (readFailure != BmpRefusal::None) return Refuse(messages, RefusalText(readFailure));
+    return bitmap;
+}
 
+BitmapHandle ReadBitmapFile(MessageSink& messages, LayerStack& stack, const std::string& path,
+                            int slot, int formatEntry) {
+    if (!stack.IsSlot(slot) || !stack.IsSlot(formatEntry)) return nullptr;
+    std::unique_ptr<SlotBitmap> bitmap = ReadBitmapPicture(messages, path);
+    if (!bitmap) return nullptr;
     // Everything that can fail has been done: only now are the slot and its format replaced.
-    stack.DefineFormat(formatEntry, layout.width, layout.height);
+    stack.DefineFormat(formatEntry, bitmap->width, bitmap->height);
     return stack.InstallBitmap(slot, std::move(bitmap));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "document/layer_stack.h"
@@ -12,5 +13,10 @@ namespace daub {
 // owned by the window); slot and format entry are then exactly as they were.
 BitmapHandle ReadBitmapFile(MessageSink& messages, LayerStack& stack, const std::string& path,
                             int slot, int formatEntry);
+
+// The picture of a BMP file as a 24-bit bitmap of its own size that belongs to no slot, for a
+// caller that must not touch the document until everything has been read. Null after telling
+// the user why, as ReadBitmapFile does.
+std::unique_ptr<SlotBitmap> ReadBitmapPicture(MessageSink& messages, const std::string& path);
 
 }  // namespace daub

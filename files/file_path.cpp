@@ -11,4 +11,8 @@ std::string Utf8FromPath(const std::filesystem::path& path) {
     return std::string(s.begin(), s.end());
 }
 
+bool IsUsablePath(std::string_view utf8) {
+    return !utf8.empty() && utf8.find('\0') == std::string_view::npos;
+}
+
 }  // namespace daub

@@ -36,7 +36,7 @@ bool WriteBlocks(const fs::path& file,
 
 bool WriteFileReplacing(const std::string& path,
                         std::initializer_list<std::span<const std::uint8_t>> blocks) {
-    if (path.empty()) return false;
+    if (!IsUsablePath(path)) return false;
     const fs::path target = PathFromUtf8(path);
     const fs::path temporary = FreeSiblingName(target);
     if (temporary.empty()) return false;

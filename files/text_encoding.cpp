@@ -100,6 +100,19 @@ const std::vector<std::uint16_t>& EncodeTable() {
     return table;
 }
 
+// UTF-8 with every broken sequence read as U+FFFD, one byte at a time.
+std::string Utf8Lenient(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const std::optional<char32_t> cp = NextUtf8(bytes, i);
+        if (!cp) ++i;
+        AppendUtf8(out, cp.value_or(kReplacement));
+    }
+    return out;
+}
+
 }  // namespace
 
 bool IsUtf8(std::string_view bytes) {
@@ -149,15 +162,19 @@ std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
 }
 
 std::string DecodeTextFile(std::string_view bytes) {
-    if (IsUtf8(bytes)) {
-        if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
-        return std::string(bytes);
-    }
+    if (bytes.starts_with(kByteOrderMark)) return Utf8Lenient(bytes.substr(kByteOrderMark.size()));
+    if (IsUtf8(bytes)) return std::string(bytes);
     return Cp932ToUtf8(bytes);
 }
 
 std::string EncodeTextFile(std::string_view utf8) {
-    if (std::optional<std::string> cp932 = Utf8ToCp932(utf8)) return *std::move(cp932);
+    std::optional<std::string> cp932 = Utf8ToCp932(utf8);
+    // Code page 932 that is also UTF-8 reads back unchanged only when it is plain ASCII.
+    const bool ambiguous = cp932 && *cp932 != utf8 && IsUtf8(*cp932);
+    if (cp932 && !ambiguous) return *std::move(cp932);
+    // The mark makes the reader take UTF-8, and it takes off that one mark only.
+    if (ambiguous || utf8.starts_with(kByteOrderMark))
+        return std::string(kByteOrderMark) + std::string(utf8);
     return std::string(utf8);
 }
 

@@ -21,12 +21,16 @@ std::string Cp932ToUtf8(std::string_view bytes);
 // Windows writes.
 std::optional<std::string> Utf8ToCp932(std::string_view utf8);
 
-// The text of a file's bytes as UTF-8: the bytes without their byte order mark when they are
-// UTF-8, otherwise read as code page 932.
+// The text of a file's bytes as UTF-8. A file that starts with a byte order mark is UTF-8
+// (a broken sequence in it becomes U+FFFD) and loses that mark; one without is taken as it is
+// when it is UTF-8, otherwise read as code page 932.
 std::string DecodeTextFile(std::string_view bytes);
 
-// The bytes a text file is written with: code page 932 when every character has a code
-// there, which every installation reads, otherwise the UTF-8 itself, without a byte order mark.
+// The bytes a text file is written with, so that DecodeTextFile gives the text back: code
+// page 932 when every character has a code there, which every installation reads, otherwise
+// the UTF-8 itself. The UTF-8 gets a byte order mark when it would not read back without one:
+// when its code page 932 form would read as other UTF-8 (half-width "ﾂｱ" is C2 B1, "±"), or
+// when the text itself starts with U+FEFF.
 std::string EncodeTextFile(std::string_view utf8);
 
 }  // namespace daub

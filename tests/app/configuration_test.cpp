@@ -30,6 +30,7 @@ static void PrintTo(const Configuration& c, std::ostream* os) {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 using test::TempDir;
 
 const std::string kSep(1, static_cast<char>(fs::path::preferred_separator));
@@ -97,6 +98,10 @@ TEST(Configuration, ReadsEveryValueInItsPlace) {
         {"ends inside a list", "C:\\w\\\n20\n13\n3\na.bmp\n", Make("C:\\w\\", 20, 20, {"a.bmp"})},
         {"empty file", "", Make("", 20, 20)},
         {"blank first line", " \r\n20\n13\n0\n0\n", Make("", 20, 20)},
+        // A NUL would end the name the system sees: another directory or file than recorded.
+        {"NUL in the work directory", "C:\\w\0x\\\r\n7\n13\n0\n0\n"s, Make("", 7, 20)},
+        {"NUL in a recent entry", "C:\\w\\\n20\n13\n2\nC:\\a\0.bmp\nb.bmp\n0\n"s,
+         Make("C:\\w\\", 20, 20, {"b.bmp"})},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParseConfiguration(c.bytes), c.expected) << c.name;
@@ -151,9 +156,9 @@ TEST(Configuration, WritesTheLinesOtherInstallationsRead) {
          Make("C:\\w\\", 20, 20, {"C:\\한글.bmp"}, {"D:\\猫.dbq"}),
          "C:\\w\\\r\n20//Undoの回数\r\n13//"
          "レイヤーの数\r\n1\r\nC:\\한글.bmp\r\n1\r\nD:\\猫.dbq\r\n"},
-        {"at most four entries, none with a line break",
+        {"at most four entries, none with a line break or a NUL",
          Make("C:\\w\\", 20, 20, {"1.bmp", "2\r\n.bmp", "3.bmp", "4.bmp", "5.bmp", "6.bmp"},
-              {"a\n.dbq"}),
+              {"a\n.dbq", "b\0.dbq"s}),
          "C:\\w\\\r\n20" + kUndoComment + "\r\n13" + kLayerComment +
              "\r\n4\r\n1.bmp\r\n3.bmp\r\n4.bmp\r\n5.bmp\r\n0\r\n"},
     };
@@ -170,6 +175,12 @@ TEST(Configuration, WhatIsWrittenReadsBackTheSame) {
              {"D:\\作品\\猫.dbq", "①.dbq", "ⅰ.dbq", "纊.dbq"}),
         Make("E:\\\xF0\xA0\xAE\xB7\\", 5, 12, {"E:\\한글 그림.bmp"}, {}),
         Make("/home/user/Temp/", 20, 20, {}, {"/home/user/猫.dbq"}),
+        Make("\xEF\xBB\xBF"
+             "C:\\w\\",
+             20, 20,
+             {"\xEF\xBB\xBF"
+              "a.bmp"},
+             {"C:\\ﾂｱ.dbq"}),
     };
     for (const Configuration& c : configs)
         EXPECT_EQ(ParseConfiguration(FormatConfiguration(c)), c) << c.workDirectory;

@@ -144,6 +144,8 @@ TEST(BmpRead, RefusalShowsItsMessageAndChangesNothing) {
         {dir.File("swapped.bmp"), notBitmap},
         {dir.File("gif.bmp"), notBitmap},
         {dir.File("empty.bmp"), notBitmap},
+        // The system would see the name only up to the NUL, and read lower.bmp.
+        {dir.File("lower.bmp") + '\0' + ".x", notFound},
     };
     for (const auto& [path, text] : cases) {
         SCOPED_TRACE(path);
@@ -205,6 +207,7 @@ TEST(BmpWrite, FailedSaveReportsAndKeepsTheOldFile) {
         {"missing directory", canvas.stack, dir.File("nowhere/x.bmp")},
         {"path is a directory", canvas.stack, dir.File("folder.bmp")},
         {"slot and format disagree", stale.stack, dir.File("old.bmp")},
+        {"NUL in the name", canvas.stack, dir.File("old.bmp") + '\0' + ".x"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

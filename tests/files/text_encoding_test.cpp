@@ -131,6 +131,11 @@ TEST(TextEncoding, FilesThatAreUtf8AreTakenAsTheyAre) {
         {"surrogate", "\xED\xA0\x80", false, "恝\xEF\xBF\xBD"},
         {"beyond U+10FFFF", "\xF4\x90\x80\x80", false, "\xEE\x8C\xBF\xEF\xBF\xBD\xEF\xBF\xBD"},
         {"cut short", "\xE7\xB5", false, "邨"},
+        // A byte order mark says UTF-8 even when a sequence after it is broken.
+        {"byte order mark before broken UTF-8",
+         "\xEF\xBB\xBF"
+         "a\x8AG",
+         false, "a\xEF\xBF\xBDG"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(IsUtf8(c.bytes), c.utf8) << c.name;
@@ -148,9 +153,6 @@ TEST(TextEncoding, TextWithACharacterOutsideTheCodePageIsWrittenAsUtf8) {
         {"café.bmp", "café.bmp"},
         // The yen sign has no code of its own: 0x5C would read back as a backslash.
         {"C:\\¥100.bmp", "C:\\¥100.bmp"},
-        {"\xEF\xBB\xBF"
-         "a.bmp",
-         "a.bmp"},
     };
     for (const auto& c : cases) {
         EXPECT_FALSE(Utf8ToCp932(c.text).has_value()) << c.text;
@@ -159,6 +161,12 @@ TEST(TextEncoding, TextWithACharacterOutsideTheCodePageIsWrittenAsUtf8) {
     }
     EXPECT_FALSE(Utf8ToCp932("a\xFF").has_value());
     EXPECT_EQ(EncodeTextFile("a\xFF"), "a\xFF");
+    // Text starting with U+FEFF keeps it: a byte order mark goes in front for the reader.
+    const std::string bomLed =
+        "\xEF\xBB\xBF"
+        "a.bmp";
+    EXPECT_EQ(EncodeTextFile(bomLed), "\xEF\xBB\xBF" + bomLed);
+    EXPECT_EQ(DecodeTextFile(EncodeTextFile(bomLed)), bomLed);
 }
 
 }  // namespace
