@@ -11,19 +11,19 @@ using namespace rule;
 constexpr CommandRow kCommands[] = {
     // ファイル
     {cmd::kNew, NewCommand, nullptr, nullptr},
-    {cmd::kOpenBitmap, nullptr, nullptr, nullptr},
-    {cmd::kSave, nullptr, HasDocument, nullptr},
-    {cmd::kSaveBitmapAs, nullptr, HasDocument, nullptr},
-    {cmd::kRecentBitmap1, nullptr, HasRecentBitmap, nullptr},
-    {cmd::kRecentBitmap2, nullptr, nullptr, nullptr},
-    {cmd::kRecentBitmap3, nullptr, nullptr, nullptr},
-    {cmd::kRecentBitmap4, nullptr, nullptr, nullptr},
-    {cmd::kOpenLayers, nullptr, nullptr, nullptr},
-    {cmd::kSaveLayers, nullptr, HasDocument, nullptr},
-    {cmd::kRecentLayers1, nullptr, HasRecentLayers, nullptr},
-    {cmd::kRecentLayers2, nullptr, nullptr, nullptr},
-    {cmd::kRecentLayers3, nullptr, nullptr, nullptr},
-    {cmd::kRecentLayers4, nullptr, nullptr, nullptr},
+    {cmd::kOpenBitmap, OpenBitmapCommand, nullptr, nullptr},
+    {cmd::kSave, SaveCommand, HasDocument, nullptr},
+    {cmd::kSaveBitmapAs, SaveBitmapAsCommand, HasDocument, nullptr},
+    {cmd::kRecentBitmap1, RecentBitmapCommand<0>, HasRecentBitmap, nullptr},
+    {cmd::kRecentBitmap2, RecentBitmapCommand<1>, nullptr, nullptr},
+    {cmd::kRecentBitmap3, RecentBitmapCommand<2>, nullptr, nullptr},
+    {cmd::kRecentBitmap4, RecentBitmapCommand<3>, nullptr, nullptr},
+    {cmd::kOpenLayers, OpenLayersCommand, nullptr, nullptr},
+    {cmd::kSaveLayers, SaveLayersCommand, HasDocument, nullptr},
+    {cmd::kRecentLayers1, RecentLayersCommand<0>, HasRecentLayers, nullptr},
+    {cmd::kRecentLayers2, RecentLayersCommand<1>, nullptr, nullptr},
+    {cmd::kRecentLayers3, RecentLayersCommand<2>, nullptr, nullptr},
+    {cmd::kRecentLayers4, RecentLayersCommand<3>, nullptr, nullptr},
     {cmd::kClose, CloseCommand, nullptr, nullptr},
     // 編集
     {cmd::kUndo, UndoCommand, CanUndo, nullptr},
@@ -48,8 +48,8 @@ constexpr CommandRow kCommands[] = {
     // オプション
     {cmd::kBrushSettings, BrushSettingsCommand, IdleWithDocument, nullptr},
     {cmd::kSpraySettings, SpraySettingsCommand, IdleWithDocument, nullptr},
-    {cmd::kLoadPalette, nullptr, nullptr, nullptr},
-    {cmd::kSavePalette, nullptr, nullptr, nullptr},
+    {cmd::kLoadPalette, LoadPaletteCommand, nullptr, nullptr},
+    {cmd::kSavePalette, SavePaletteCommand, nullptr, nullptr},
     // ヘルプ
     {cmd::kAbout, AboutCommand, nullptr, nullptr},
 };

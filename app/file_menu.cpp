@@ -1,8 +1,12 @@
-// The file menu: new picture and closing.
+// The file menu: new picture, opening and saving pictures and layer sets, closing.
+#include "app/document_opening.h"
 #include "app/main_window.h"
 #include "app/menu_commands.h"
+#include "app/platform_message_sink.h"
 #include "app/resize_dialog.h"
 #include "document/slot_format.h"
+#include "files/bmp_writer.h"
+#include "files/layer_set_files.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/window_styles.h"
@@ -29,11 +33,67 @@ void NewCommand(TDaubWindow& window) {
         platform.ShowMessageBox(window.Handle(), kNoMemory, "エラー", mb::kOk | mb::kIconError);
         return;
     }
-    window.RelayoutAt(0, 0, 1.0f);
-    window.Info().values.zoom = doc.zoom;
-    window.Info().Paint();
-    platform.RedrawNow(window.Handle());
-    window.ShowEditedLayer();
+    window.ShowNewDocument();
+}
+
+void OpenBitmapCommand(TDaubWindow& window) {
+    if (!AskToReplace(window)) return;
+    const auto path = window.GetPlatform().AskFileName(
+        window.Handle(), {"ビットマップファイル |*.bmp||", "bmp", "*.bmp ", false});
+    if (!path) return;
+    OpenBitmapDocument(window, *path);
+    RecordRecent(window, RecordKind::Bitmap, *path);
+}
+
+// Only a picture that was written leaves the document unmodified: after a failed save the
+// change question still guards the picture.
+void SaveCommand(TDaubWindow& window) {
+    DocumentState& doc = window.doc;
+    if (!doc.HasDocument()) return;
+    const std::string question = doc.fileName + "に保存します。よろしいですか？";
+    if (window.GetPlatform().ShowMessageBox(window.Handle(), question, "確認", mb::kYesNo) !=
+        answer::kYes)
+        return;
+    window.EndPendingOperation(0);
+    PlatformMessageSink messages(window.GetPlatform(), window.Handle());
+    if (WriteBitmapFile(messages, doc.fileName, *doc.layerStack, LayerStack::kDisplaySlot, 0))
+        doc.modified = 0;
+}
+
+// The name changes only with a picture written under it.
+void SaveBitmapAsCommand(TDaubWindow& window) {
+    DocumentState& doc = window.doc;
+    if (!doc.HasDocument()) return;
+    const auto path = window.GetPlatform().AskFileName(
+        window.Handle(), {"ビットマップファイル |", "bmp", doc.fileName, true});
+    if (!path) return;
+    window.EndPendingOperation(0);
+    PlatformMessageSink messages(window.GetPlatform(), window.Handle());
+    if (WriteBitmapFile(messages, *path, *doc.layerStack, LayerStack::kDisplaySlot, 0)) {
+        doc.modified = 0;
+        doc.fileName = *path;
+    }
+    RecordRecent(window, RecordKind::Bitmap, *path);
+}
+
+void OpenLayersCommand(TDaubWindow& window) {
+    if (!AskToReplace(window)) return;
+    const auto path = window.GetPlatform().AskFileName(
+        window.Handle(), {"レイヤー定義ファイル |*.dbq||", "dbq", "*.dbq", false});
+    if (path) OpenLayerFile(window, *path);
+}
+
+void SaveLayersCommand(TDaubWindow& window) {
+    DocumentState& doc = window.doc;
+    if (!doc.HasDocument()) return;
+    window.EndPendingOperation(0);
+    const auto path = window.GetPlatform().AskFileName(
+        window.Handle(), {"レイヤー定義ファイル |", "dbq", "*.dbq", true});
+    if (!path) return;
+    PlatformMessageSink messages(window.GetPlatform(), window.Handle());
+    if (SaveLayerSet(messages, *path, *doc.layerStack, doc.lastLayer)) doc.modified = 0;
+    // Recorded once written: the list keeps only files that exist.
+    RecordRecent(window, RecordKind::LayerFile, *path);
 }
 
 void CloseCommand(TDaubWindow& window) {

@@ -39,6 +39,14 @@ void TDaubWindow::ShowEditedLayer() {
         satellites.viewWindow->Show(ViewOf(*doc.layerStack, doc.currentLayer, 0));
 }
 
+void TDaubWindow::ShowNewDocument() {
+    RelayoutAt(0, 0, 1.0f);
+    Info().values.zoom = doc.zoom;
+    Info().Paint();
+    GetPlatform().RedrawNow(Handle());
+    ShowEditedLayer();
+}
+
 // The whole client area comes from the view image: picture, overlays and the grey around.
 std::intptr_t TDaubWindow::OnPaint(const Message&) {
     Platform& platform = GetPlatform();

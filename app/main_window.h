@@ -50,6 +50,9 @@ class TDaubWindow : public Window {
     void RelayoutAt(int ax, int ay, float oldZoom);
     // The edited layer into the layer image window.
     void ShowEditedLayer();
+    // After a document was made or opened: the view from the origin at zoom 1, the
+    // information window and the layer image window.
+    void ShowNewDocument();
     void TakeSnapshot(SnapshotKind kind);
     // The colour box and the toolbox take the document's colours; the toolbox its left tool.
     void ShowColours();

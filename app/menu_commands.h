@@ -8,7 +8,18 @@ class TDaubWindow;
 
 // ファイル (file_menu.cpp)
 void NewCommand(TDaubWindow& window);
+void OpenBitmapCommand(TDaubWindow& window);
+void SaveCommand(TDaubWindow& window);
+void SaveBitmapAsCommand(TDaubWindow& window);
+void OpenLayersCommand(TDaubWindow& window);
+void SaveLayersCommand(TDaubWindow& window);
 void CloseCommand(TDaubWindow& window);
+
+// The recent-file entries, by position (recent_menu.cpp)
+template <int Position>
+void RecentBitmapCommand(TDaubWindow& window);
+template <int Position>
+void RecentLayersCommand(TDaubWindow& window);
 
 // 編集 (edit_menu.cpp)
 void UndoCommand(TDaubWindow& window);
@@ -27,6 +38,8 @@ void BlurCommand(TDaubWindow& window);
 // オプション (options_menu.cpp)
 void BrushSettingsCommand(TDaubWindow& window);
 void SpraySettingsCommand(TDaubWindow& window);
+void LoadPaletteCommand(TDaubWindow& window);
+void SavePaletteCommand(TDaubWindow& window);
 
 // ヘルプ (help_menu.cpp)
 void AboutCommand(TDaubWindow& window);

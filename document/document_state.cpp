@@ -86,18 +86,24 @@ bool StartDocument(DocumentState& doc) {
     return true;
 }
 
-bool StartBlankDocument(DocumentState& doc, int width, int height, COLORREF colour) {
+bool StartDocumentWith(DocumentState& doc, std::unique_ptr<SlotBitmap> picture) {
     LayerStack* stack = doc.layerStack.get();
-    if (!CanHoldDocument(stack) || !IsValidSlotSize(width, height)) return false;
-    const SlotFormat format = MakeSlotFormat(width, height);
-    auto display = LayerStack::MakeBitmap(format, false);
-    std::optional<DocumentSlots> slots = MakeDocumentSlots(format);
-    if (!display || !slots) return false;
-    stack->DefineFormat(0, width, height);
-    FillBitmap(stack->InstallBitmap(LayerStack::kDisplaySlot, std::move(display)), colour);
+    if (!CanHoldDocument(stack) || !picture) return false;
+    const int width = picture->width, height = picture->height;
+    std::optional<DocumentSlots> slots = MakeDocumentSlots(MakeSlotFormat(width, height));
+    if (!slots || !stack->DefineFormat(0, width, height)) return false;
+    stack->InstallBitmap(LayerStack::kDisplaySlot, std::move(picture));
     InstallDocumentSlots(doc, std::move(*slots));
     ResetToOneLayer(doc);
     return true;
+}
+
+bool StartBlankDocument(DocumentState& doc, int width, int height, COLORREF colour) {
+    if (!IsValidSlotSize(width, height)) return false;
+    auto picture = LayerStack::MakeBitmap(MakeSlotFormat(width, height), false);
+    if (!picture) return false;
+    FillBitmap(picture.get(), colour);
+    return StartDocumentWith(doc, std::move(picture));
 }
 
 int AllocateLayerId(DocumentState& doc) {

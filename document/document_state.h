@@ -24,6 +24,10 @@ void BuildLayerStack(DocumentState& doc);
 // slot cannot be made.
 bool StartDocument(DocumentState& doc);
 
+// The picture becomes a new document of one layer, the canvas taking its size. Every slot
+// is made before any is replaced: false, with the document as it was, when one cannot be had.
+bool StartDocumentWith(DocumentState& doc, std::unique_ptr<SlotBitmap> picture);
+
 // A new document of one layer, width x height, filled with colour. Every slot is made
 // before any is replaced: false, with the document as it was, when one cannot be had.
 bool StartBlankDocument(DocumentState& doc, int width, int height, COLORREF colour);
