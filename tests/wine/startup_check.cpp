@@ -298,6 +298,164 @@ void CheckBrushDab(const Copy& copy, HWND main) {
     Report(wrong == 0 && painted > 100, "every pixel around the dab is as the brush computes it");
 }
 
+// Clicks the button until the box is gone, as PressOk does.
+void PressButton(HWND box, int id) {
+    for (int tries = 0; tries < 20 && IsWindow(box); ++tries) {
+        PostMessageW(GetDlgItem(box, id), BM_CLICK, 0, 0);
+        Sleep(250);
+    }
+}
+
+std::vector<unsigned char> FileBytes(const std::wstring& path) {
+    std::vector<unsigned char> bytes;
+    FILE* file = _wfopen(path.c_str(), L"rb");
+    if (!file) return bytes;
+    unsigned char buffer[65536];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+        bytes.insert(bytes.end(), buffer, buffer + n);
+    std::fclose(file);
+    return bytes;
+}
+
+bool FileExists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Where a relative name lands: the start directory, or the work directory the program
+// changes into.
+std::vector<std::wstring> PlacesOf(const wchar_t* name) {
+    wchar_t current[32768] = {};
+    GetCurrentDirectoryW(32768, current);
+    return {std::wstring(current) + L"\\" + name, ProgramDirectory() + name,
+            ProgramDirectory() + L"Temp\\" + name};
+}
+
+// The pixel of a 24-bit bottom-up BMP as the checker reads it, or white beyond the file.
+COLORREF BmpPixel(const std::vector<unsigned char>& bmp, int x, int y) {
+    if (bmp.size() < 54) return CLR_INVALID;
+    const int width = *reinterpret_cast<const int*>(&bmp[18]);
+    const int height = *reinterpret_cast<const int*>(&bmp[22]);
+    const size_t stride = (3 * static_cast<size_t>(width) + 3) & ~size_t{3};
+    const size_t at = 54 + stride * (height - 1 - y) + 3 * static_cast<size_t>(x);
+    if (x >= width || y >= height || at + 3 > bmp.size()) return CLR_INVALID;
+    return RGB(bmp[at + 2], bmp[at + 1], bmp[at]);
+}
+
+// 上書き保存 answered Yes writes the picture shown: every pixel of the file equals the
+// screen's at zoom 1.
+void CheckSave(const Copy& copy, HWND main) {
+    for (const std::wstring& place : PlacesOf(L"notitle.bmp"))
+        DeleteFileW(place.c_str());
+    PostMessageW(main, WM_COMMAND, 40028, 0);
+    HWND question = WaitForWindow(copy, L"確認");
+    Report(question != nullptr && ShowsText(question, L"notitle.bmpに保存します。よろしいですか？"),
+           "上書き保存 asks notitle.bmpに保存します。よろしいですか？");
+    if (!question) return;
+    PressButton(question, IDYES);
+    std::vector<unsigned char> bmp;
+    for (int tries = 0; tries < 60 && bmp.empty(); ++tries, Sleep(50))
+        for (const std::wstring& place : PlacesOf(L"notitle.bmp"))
+            if (FileExists(place)) bmp = FileBytes(place);
+    Report(bmp.size() == 54 + 300 * 100, "the answer Yes writes notitle.bmp, 100 x 100, 24-bit");
+    int wrong = 0;
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 100; ++x)
+            if (BmpPixel(bmp, x, y) != ClientPixel(main, x + 2, y + 2)) ++wrong;
+    if (wrong) std::printf("%d pixels of notitle.bmp differ from the screen\n", wrong);
+    Report(!bmp.empty() && wrong == 0, "every pixel of the saved file is the one on screen");
+}
+
+BOOL CALLBACK FirstEdit(HWND hwnd, LPARAM lParam) {
+    if (ClassOf(hwnd) != L"Edit" || !IsWindowVisible(hwnd)) return TRUE;
+    *reinterpret_cast<HWND*>(lParam) = hwnd;
+    return FALSE;
+}
+
+struct DialogQuery {
+    DWORD processId;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchDialog(HWND hwnd, LPARAM lParam) {
+    auto* query = reinterpret_cast<DialogQuery*>(lParam);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(hwnd, &processId);
+    if (processId != query->processId || !IsWindowVisible(hwnd)) return TRUE;
+    if (ClassOf(hwnd) != L"#32770" || TextOf(hwnd) == L"ツール" || TextOf(hwnd) == L"パレット" ||
+        TextOf(hwnd) == L"曲線設定")
+        return TRUE;
+    query->found = hwnd;
+    return FALSE;
+}
+
+// The system's open dialog, whatever its title in this language.
+HWND WaitForFileDialog(const Copy& copy) {
+    for (DWORD waited = 0; waited < kStartLimitMs; waited += 50) {
+        DialogQuery query{copy.process.dwProcessId};
+        EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&query));
+        if (query.found) return query.found;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+// A BMP the checker writes: 40 x 30 red with one blue pixel at (5, 7).
+std::vector<unsigned char> TestPicture() {
+    constexpr int w = 40, h = 30, stride = 120;
+    std::vector<unsigned char> bmp(54 + stride * h, 0);
+    const unsigned char header[] = {'B', 'M'};
+    std::copy(header, header + 2, bmp.begin());
+    auto put32 = [&](size_t at, unsigned v) {
+        for (int i = 0; i < 4; ++i)
+            bmp[at + i] = static_cast<unsigned char>(v >> (8 * i));
+    };
+    put32(2, static_cast<unsigned>(bmp.size()));
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, w);
+    put32(22, h);
+    bmp[26] = 1;
+    bmp[28] = 24;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const bool blue = x == 5 && y == 7;
+            unsigned char* p = &bmp[54 + stride * (h - 1 - y) + 3 * x];
+            p[0] = blue ? 255 : 0;
+            p[2] = blue ? 0 : 255;
+        }
+    return bmp;
+}
+
+// ビットマップを開く through the system's dialog: its path typed into the dialog's edit,
+// then Enter; the picture shows on the canvas.
+void CheckOpen(const Copy& copy, HWND main) {
+    const std::wstring path = ProgramDirectory() + L"open-check.bmp";
+    const std::vector<unsigned char> bmp = TestPicture();
+    FILE* file = _wfopen(path.c_str(), L"wb");
+    if (file) {
+        std::fwrite(bmp.data(), 1, bmp.size(), file);
+        std::fclose(file);
+    }
+    PostMessageW(main, WM_COMMAND, 40001, 0);
+    HWND dialog = WaitForFileDialog(copy);
+    Report(dialog != nullptr, "ビットマップを開く shows the open dialog");
+    if (!dialog) return;
+    HWND edit = nullptr;
+    for (int tries = 0; tries < 40 && !edit; ++tries, Sleep(50))
+        EnumChildWindows(dialog, FirstEdit, reinterpret_cast<LPARAM>(&edit));
+    Report(edit != nullptr, "the open dialog has a file name edit");
+    if (!edit) return;
+    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    Report(ShowsColour(main, 2 + 20, 2 + 20, RGB(255, 0, 0)), "the opened picture shows: red");
+    Report(ShowsColour(main, 2 + 5, 2 + 7, RGB(0, 0, 255)), "its blue pixel at (5, 7)");
+    Report(ShowsColour(main, 2 + 60, 2 + 20, RGB(150, 150, 150)),
+           "grey beside it: the canvas took the picture's size");
+    DeleteFileW(path.c_str());
+}
+
 void CheckSecondCopy(const std::wstring& program) {
     Copy second;
     if (!Start(second, program)) return Report(false, "second copy starts");
@@ -332,6 +490,8 @@ int Check() {
     CheckNewAndZoom(first, main);
     CheckPenAndUndo(main);
     CheckBrushDab(first, main);
+    CheckSave(first, main);
+    CheckOpen(first, main);
     const std::wstring settings = ProgramDirectory() + L"Daubix.ini";
     Report(MutexExists(), "first copy holds the mutex Daubix");
 
@@ -340,7 +500,9 @@ int Check() {
 
     // The second copy wrote a default file at its start; closing must write it again.
     DeleteFileW(settings.c_str());
-    // The picture was changed, so closing asks first; OK ends the program.
+    // The picture is changed again, so closing asks first; OK ends the program.
+    PostMessageW(main, WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10));
+    PostMessageW(main, WM_LBUTTONUP, 0, At(10, 10));
     PostMessageW(main, WM_CLOSE, 0, 0);
     HWND question = WaitForWindow(first, L"確認");
     Report(question != nullptr &&
