@@ -30,8 +30,10 @@ find_program(DAUBIX_WINDRES NAMES x86_64-w64-mingw32-windres windres)
 if(DAUBIX_WINDRES)
   add_custom_command(OUTPUT ${DAUBIX_RESOURCE_DIR}/daubix.res
     COMMAND ${DAUBIX_WINDRES} --codepage=65001 -O res -I ${DAUBIX_RESOURCE_DIR}
+            -I ${DAUBIX_RESOURCE_SOURCE_DIR}
             ${PROJECT_SOURCE_DIR}/resources/daubix.rc ${DAUBIX_RESOURCE_DIR}/daubix.res
     DEPENDS ${PROJECT_SOURCE_DIR}/resources/daubix.rc ${DAUBIX_RESOURCE_INPUTS}
+            ${DAUBIX_RESOURCE_HEADERS}
     COMMENT "Compiling daubix.rc for the tests")
   add_custom_target(daubix_res DEPENDS ${DAUBIX_RESOURCE_DIR}/daubix.res)
   add_dependencies(daubix_tests daubix_res)

@@ -44,14 +44,18 @@ include(${PROJECT_SOURCE_DIR}/resources/resources.cmake)
 target_compile_definitions(daubix_headless PRIVATE
   DAUBIX_BUILT_RESOURCES="${DAUBIX_RESOURCE_DIR}")
 set_source_files_properties(${PROJECT_SOURCE_DIR}/resources/daubix.rc PROPERTIES
-  OBJECT_DEPENDS "${DAUBIX_RESOURCE_INPUTS}"
+  OBJECT_DEPENDS "${DAUBIX_RESOURCE_INPUTS};${DAUBIX_RESOURCE_HEADERS}"
   COMPILE_OPTIONS "${DAUBIX_RC_CODEPAGE_OPTION}")
+# Where the resource compiler finds the drawn files and the headers daubix.rc includes.
+set(DAUBIX_RC_INCLUDE_DIRS
+  $<$<COMPILE_LANGUAGE:RC>:${DAUBIX_RESOURCE_DIR}>
+  $<$<COMPILE_LANGUAGE:RC>:${DAUBIX_RESOURCE_SOURCE_DIR}>)
 
 add_executable(Daubix WIN32
   ${PROJECT_SOURCE_DIR}/platform/win32/win_main.cpp
   ${PROJECT_SOURCE_DIR}/resources/daubix.rc)
 target_link_libraries(Daubix PRIVATE daubix_win32)
-target_include_directories(Daubix PRIVATE ${DAUBIX_RESOURCE_DIR})
+target_include_directories(Daubix PRIVATE ${DAUBIX_RC_INCLUDE_DIRS})
 add_dependencies(Daubix daubix_art)
 
 # The start-up checker: starts Daubix.exe twice and watches its windows from outside.
@@ -86,7 +90,7 @@ if(TARGET GTest::gtest)
     COMPILE_OPTIONS "${DAUBIX_RC_CODEPAGE_OPTION}")
   add_executable(daubix_wintests ${DAUBIX_TEST_SOURCES} ${DAUBIX_WIN32_TEST_SOURCES}
     ${PROJECT_SOURCE_DIR}/resources/daubix.rc)
-  target_include_directories(daubix_wintests PRIVATE ${DAUBIX_RESOURCE_DIR})
+  target_include_directories(daubix_wintests PRIVATE ${DAUBIX_RC_INCLUDE_DIRS})
   add_dependencies(daubix_wintests daubix_art)
   target_link_libraries(daubix_wintests PRIVATE
     daubix_headless daubix_win32 GTest::gtest GTest::gtest_main)

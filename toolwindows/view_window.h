@@ -6,6 +6,7 @@
 #include "document/slot_view.h"
 #include "document/view_image.h"
 #include "platform/window.h"
+#include "resources/resource_ids.h"
 
 namespace daub {
 
@@ -14,7 +15,7 @@ namespace daub {
 class ViewWnd : public Window {
   public:
     static constexpr const char* kClassName = "ViewWnd";
-    static constexpr int kCursor = 130;
+    static constexpr int kCursor = IDCUR_ARROW;
     static constexpr int kFirstLeft = 540;
     static constexpr int kReopenedLeft = 640;
 
