@@ -1,10 +1,10 @@
 #include "toolwindows/view_window.h"
 
-#include "app/command_ids.h"
 #include "document/view_layout.h"
 #include "document/view_stretch.h"
 #include "platform/platform.h"
 #include "platform/window_styles.h"
+#include "toolwindows/satellite_messages.h"
 
 namespace daub {
 
