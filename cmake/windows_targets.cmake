@@ -4,7 +4,7 @@ enable_language(RC)
 
 set(DAUBIX_WIN32_DEFINES UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 
-# The Win32 backend, apart from WinMain so that the test program can link it too.
+# The Win32 backend, apart from the WinMain shim so that the test program can link it too.
 file(GLOB DAUBIX_WIN32_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/platform/win32/*.cpp)
 list(FILTER DAUBIX_WIN32_SOURCES EXCLUDE REGEX "/win_main\\.cpp$")
 add_library(daubix_win32 STATIC ${DAUBIX_WIN32_SOURCES})
@@ -51,6 +51,7 @@ set(DAUBIX_RC_INCLUDE_DIRS
   $<$<COMPILE_LANGUAGE:RC>:${DAUBIX_RESOURCE_DIR}>
   $<$<COMPILE_LANGUAGE:RC>:${DAUBIX_RESOURCE_SOURCE_DIR}>)
 
+# The program: app/ runs it (RunDaubix); win_main.cpp only makes the Win32 platform for it.
 add_executable(Daubix WIN32
   ${PROJECT_SOURCE_DIR}/platform/win32/win_main.cpp
   ${PROJECT_SOURCE_DIR}/resources/daubix.rc)
