@@ -84,10 +84,11 @@ if(NOT GTest_FOUND AND EXISTS ${DAUBIX_GTEST_SOURCE_DIR}/CMakeLists.txt)
 endif()
 if(TARGET GTest::gtest)
   # The backend's tests load the program's own menus and dialog templates, and a few
-  # templates of their own (tests/win32/*.rc).
+  # templates of their own (tests/platform/win32/*.rc).
+  set(DAUBIX_WIN32_TEST_DIR ${PROJECT_SOURCE_DIR}/tests/platform/win32)
   file(GLOB DAUBIX_WIN32_TEST_SOURCES CONFIGURE_DEPENDS
-    ${PROJECT_SOURCE_DIR}/tests/win32/*.cpp ${PROJECT_SOURCE_DIR}/tests/win32/*.rc)
-  set_source_files_properties(${PROJECT_SOURCE_DIR}/tests/win32/test_dialogs.rc PROPERTIES
+    ${DAUBIX_WIN32_TEST_DIR}/*.cpp ${DAUBIX_WIN32_TEST_DIR}/*.rc)
+  set_source_files_properties(${DAUBIX_WIN32_TEST_DIR}/test_dialogs.rc PROPERTIES
     COMPILE_OPTIONS "${DAUBIX_RC_CODEPAGE_OPTION}")
   add_executable(daubix_wintests ${DAUBIX_TEST_SOURCES} ${DAUBIX_WIN32_TEST_SOURCES}
     ${PROJECT_SOURCE_DIR}/resources/daubix.rc)

@@ -4,7 +4,7 @@
 
 #include "platform/win32/win32_handles.h"
 #include "platform/window_styles.h"
-#include "tests/win32/win32_test_support.h"
+#include "tests/platform/win32/win32_test_support.h"
 
 namespace daub::win32test {
 namespace {
