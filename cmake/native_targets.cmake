@@ -15,6 +15,13 @@ if(PNG_FOUND)
 endif()
 gtest_discover_tests(daubix_tests DISCOVERY_TIMEOUT 60)
 
+# The shell logic of scripts/, where there is a bash to run it.
+find_program(DAUBIX_BASH bash)
+if(DAUBIX_BASH)
+  add_test(NAME scripts.wine_environment
+    COMMAND ${DAUBIX_BASH} ${PROJECT_SOURCE_DIR}/tests/scripts/wine_environment_test.bash)
+endif()
+
 # The resources: the host tools draw the pictures, and where a resource compiler for
 # Windows is at hand daubix.rc is compiled as the Windows build does, for the tests to read.
 add_subdirectory(resources/tools ${CMAKE_BINARY_DIR}/resource-tools)
