@@ -30,8 +30,6 @@ TEST(MainWindowRepaint, ErasesTheBackgroundOnlyWhenAZoomOutShrinksThePicture) {
              mouse(run, wm::kLButtonUp, 30, 20);
          },
          false},
-        {"zoom in", [](RunningApp& run) { run.platform.PressKey(run.MainHandle(), kVkNext); },
-         false},
         {"zoom out", [](RunningApp& run) { run.platform.PressKey(run.MainHandle(), kVkPrior); },
          true},
     };
