@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/dialog_model.h"
+#include "resources/resource_ids.h"
 
 namespace daub {
 
@@ -38,14 +39,14 @@ BrushPreview ComputeBrushPreview(double radius, double density, double distribut
 // with a slider and an edit, a list of presets and a live preview of the weights.
 class BrushSettingsDialog : public DialogModel {
   public:
-    static constexpr int kTemplate = 137;
-    static constexpr int kSizeSlider = 1019;
-    static constexpr int kDensitySlider = 1020;
-    static constexpr int kDistributionSlider = 1021;
-    static constexpr int kSizeEdit = 1022;
-    static constexpr int kDensityEdit = 1023;
-    static constexpr int kDistributionEdit = 1024;
-    static constexpr int kPresetList = 1027;
+    static constexpr int kTemplate = IDD_BRUSH_SETTINGS;
+    static constexpr int kSizeSlider = IDC_BRUSH_SIZE_SLIDER;
+    static constexpr int kDensitySlider = IDC_BRUSH_DENSITY_SLIDER;
+    static constexpr int kDistributionSlider = IDC_BRUSH_DISTRIBUTION_SLIDER;
+    static constexpr int kSizeEdit = IDC_BRUSH_SIZE_EDIT;
+    static constexpr int kDensityEdit = IDC_BRUSH_DENSITY_EDIT;
+    static constexpr int kDistributionEdit = IDC_BRUSH_DISTRIBUTION_EDIT;
+    static constexpr int kPresetList = IDC_BRUSH_PRESETS;
     // Where the preview sits in the dialog's client area.
     static constexpr PixelRect kPreviewArea = {217, 32, 217 + kBrushPreviewSide,
                                                32 + kBrushPreviewSide};

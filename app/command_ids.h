@@ -1,5 +1,8 @@
 #pragma once
 
+// The satellites' notifications and closed marker, which the main window handles.
+#include "toolwindows/satellite_messages.h"
+
 namespace daub {
 
 // The ids of the main window's commands (menu "mainmenu" and accelerators "DaubAccel").
@@ -43,18 +46,5 @@ inline constexpr int kRecentLayers2 = 1047;
 inline constexpr int kRecentLayers3 = 1048;
 inline constexpr int kRecentLayers4 = 1049;
 }  // namespace cmd
-
-// The private messages the satellites send to the main window (WM_USER + n).
-namespace notify {
-inline constexpr unsigned kToolbox = 0x0400 + 1;
-inline constexpr unsigned kColourBox = 0x0400 + 2;
-inline constexpr unsigned kMaskSwitch = 0x0400 + 3;
-inline constexpr unsigned kLayerCommand = 0x0400 + 4;
-inline constexpr unsigned kLayerImageGone = 0x0400 + 5;
-inline constexpr unsigned kCurveSettings = 0x0400 + 6;
-}  // namespace notify
-
-// A satellite sets its closed marker to this when the user closes it.
-inline constexpr int kClosedMarker = 999;
 
 }  // namespace daub

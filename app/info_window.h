@@ -5,6 +5,7 @@
 
 #include "app/info_lines.h"
 #include "platform/window.h"
+#include "resources/resource_ids.h"
 
 namespace daub {
 
@@ -13,8 +14,8 @@ namespace daub {
 class DaubChild : public Window {
   public:
     static constexpr const char* kClassName = "DaubChild";
-    static constexpr int kCursor = 127;
-    static constexpr int kMaskCursor = 130;
+    static constexpr int kCursor = IDCUR_CROSS;
+    static constexpr int kMaskCursor = IDCUR_ARROW;
 
     explicit DaubChild(Platform& platform) : Window(platform) {}
 

@@ -29,7 +29,7 @@ PixelImage ToPixelImage(const ViewImage& image) {
 
 // The picture is painted at once.
 void TDaubWindow::Repaint() {
-    GetPlatform().InvalidateWindow(Handle());
+    GetPlatform().InvalidateWithoutErase(Handle());
     GetPlatform().UpdateNativeWindow(Handle());
     if (doc.layerImageVisible == 1 && !doc.leftDragging && !doc.rightDragging) ShowEditedLayer();
 }

@@ -3,16 +3,17 @@
 #include <string>
 
 #include "platform/dialog_model.h"
+#include "resources/resource_ids.h"
 
 namespace daub {
 
 // "画像のサイズの変更" (template 134): a width and a height of 0 … 10000 and the centre flag.
 class ResizeDialog : public DialogModel {
   public:
-    static constexpr int kTemplate = 134;
-    static constexpr int kWidthEdit = 1001;
-    static constexpr int kHeightEdit = 1002;
-    static constexpr int kCentreCheck = 1004;
+    static constexpr int kTemplate = IDD_RESIZE;
+    static constexpr int kWidthEdit = IDC_RESIZE_WIDTH;
+    static constexpr int kHeightEdit = IDC_RESIZE_HEIGHT;
+    static constexpr int kCentreCheck = IDC_RESIZE_CENTRE;
     static constexpr int kLargest = 10000;
 
     ResizeDialog(int width, int height, int centre)

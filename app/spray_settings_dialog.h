@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/dialog_model.h"
+#include "resources/resource_ids.h"
 
 namespace daub {
 
@@ -11,10 +12,10 @@ namespace daub {
 // strength, whose meaning and limits depend on the kind.
 class SpraySettingsDialog : public DialogModel {
   public:
-    static constexpr int kTemplate = 140;
-    static constexpr int kKindList = 1033;
-    static constexpr int kSizeEdit = 1034;
-    static constexpr int kStrengthEdit = 1035;
+    static constexpr int kTemplate = IDD_SPRAY_SETTINGS;
+    static constexpr int kKindList = IDC_SPRAY_KIND;
+    static constexpr int kSizeEdit = IDC_SPRAY_SIZE;
+    static constexpr int kStrengthEdit = IDC_SPRAY_STRENGTH;
     static constexpr int kLargestSize = 40;
 
     struct Kind {

@@ -15,6 +15,13 @@ if(PNG_FOUND)
 endif()
 gtest_discover_tests(daubix_tests DISCOVERY_TIMEOUT 60)
 
+# The shell logic of scripts/, where there is a bash to run it.
+find_program(DAUBIX_BASH bash)
+if(DAUBIX_BASH)
+  add_test(NAME scripts.wine_environment
+    COMMAND ${DAUBIX_BASH} ${PROJECT_SOURCE_DIR}/tests/scripts/wine_environment_test.bash)
+endif()
+
 # The resources: the host tools draw the pictures, and where a resource compiler for
 # Windows is at hand daubix.rc is compiled as the Windows build does, for the tests to read.
 add_subdirectory(resources/tools ${CMAKE_BINARY_DIR}/resource-tools)
@@ -30,8 +37,10 @@ find_program(DAUBIX_WINDRES NAMES x86_64-w64-mingw32-windres windres)
 if(DAUBIX_WINDRES)
   add_custom_command(OUTPUT ${DAUBIX_RESOURCE_DIR}/daubix.res
     COMMAND ${DAUBIX_WINDRES} --codepage=65001 -O res -I ${DAUBIX_RESOURCE_DIR}
+            -I ${DAUBIX_RESOURCE_SOURCE_DIR}
             ${PROJECT_SOURCE_DIR}/resources/daubix.rc ${DAUBIX_RESOURCE_DIR}/daubix.res
     DEPENDS ${PROJECT_SOURCE_DIR}/resources/daubix.rc ${DAUBIX_RESOURCE_INPUTS}
+            ${DAUBIX_RESOURCE_HEADERS}
     COMMENT "Compiling daubix.rc for the tests")
   add_custom_target(daubix_res DEPENDS ${DAUBIX_RESOURCE_DIR}/daubix.res)
   add_dependencies(daubix_tests daubix_res)

@@ -4,7 +4,7 @@ enable_language(RC)
 
 set(DAUBIX_WIN32_DEFINES UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 
-# The Win32 backend, apart from WinMain so that the test program can link it too.
+# The Win32 backend, apart from the WinMain shim so that the test program can link it too.
 file(GLOB DAUBIX_WIN32_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/platform/win32/*.cpp)
 list(FILTER DAUBIX_WIN32_SOURCES EXCLUDE REGEX "/win_main\\.cpp$")
 add_library(daubix_win32 STATIC ${DAUBIX_WIN32_SOURCES})
@@ -44,14 +44,19 @@ include(${PROJECT_SOURCE_DIR}/resources/resources.cmake)
 target_compile_definitions(daubix_headless PRIVATE
   DAUBIX_BUILT_RESOURCES="${DAUBIX_RESOURCE_DIR}")
 set_source_files_properties(${PROJECT_SOURCE_DIR}/resources/daubix.rc PROPERTIES
-  OBJECT_DEPENDS "${DAUBIX_RESOURCE_INPUTS}"
+  OBJECT_DEPENDS "${DAUBIX_RESOURCE_INPUTS};${DAUBIX_RESOURCE_HEADERS}"
   COMPILE_OPTIONS "${DAUBIX_RC_CODEPAGE_OPTION}")
+# Where the resource compiler finds the drawn files and the headers daubix.rc includes.
+set(DAUBIX_RC_INCLUDE_DIRS
+  $<$<COMPILE_LANGUAGE:RC>:${DAUBIX_RESOURCE_DIR}>
+  $<$<COMPILE_LANGUAGE:RC>:${DAUBIX_RESOURCE_SOURCE_DIR}>)
 
+# The program: app/ runs it (RunDaubix); win_main.cpp only makes the Win32 platform for it.
 add_executable(Daubix WIN32
   ${PROJECT_SOURCE_DIR}/platform/win32/win_main.cpp
   ${PROJECT_SOURCE_DIR}/resources/daubix.rc)
 target_link_libraries(Daubix PRIVATE daubix_win32)
-target_include_directories(Daubix PRIVATE ${DAUBIX_RESOURCE_DIR})
+target_include_directories(Daubix PRIVATE ${DAUBIX_RC_INCLUDE_DIRS})
 add_dependencies(Daubix daubix_art)
 
 # The start-up checker: starts Daubix.exe twice and watches its windows from outside.
@@ -79,14 +84,15 @@ if(NOT GTest_FOUND AND EXISTS ${DAUBIX_GTEST_SOURCE_DIR}/CMakeLists.txt)
 endif()
 if(TARGET GTest::gtest)
   # The backend's tests load the program's own menus and dialog templates, and a few
-  # templates of their own (tests/win32/*.rc).
+  # templates of their own (tests/platform/win32/*.rc).
+  set(DAUBIX_WIN32_TEST_DIR ${PROJECT_SOURCE_DIR}/tests/platform/win32)
   file(GLOB DAUBIX_WIN32_TEST_SOURCES CONFIGURE_DEPENDS
-    ${PROJECT_SOURCE_DIR}/tests/win32/*.cpp ${PROJECT_SOURCE_DIR}/tests/win32/*.rc)
-  set_source_files_properties(${PROJECT_SOURCE_DIR}/tests/win32/test_dialogs.rc PROPERTIES
+    ${DAUBIX_WIN32_TEST_DIR}/*.cpp ${DAUBIX_WIN32_TEST_DIR}/*.rc)
+  set_source_files_properties(${DAUBIX_WIN32_TEST_DIR}/test_dialogs.rc PROPERTIES
     COMPILE_OPTIONS "${DAUBIX_RC_CODEPAGE_OPTION}")
   add_executable(daubix_wintests ${DAUBIX_TEST_SOURCES} ${DAUBIX_WIN32_TEST_SOURCES}
     ${PROJECT_SOURCE_DIR}/resources/daubix.rc)
-  target_include_directories(daubix_wintests PRIVATE ${DAUBIX_RESOURCE_DIR})
+  target_include_directories(daubix_wintests PRIVATE ${DAUBIX_RC_INCLUDE_DIRS})
   add_dependencies(daubix_wintests daubix_art)
   target_link_libraries(daubix_wintests PRIVATE
     daubix_headless daubix_win32 GTest::gtest GTest::gtest_main)

@@ -73,6 +73,9 @@ class Platform {
                                   bool repaint) = 0;
     // Asks for a WM_PAINT of the whole client area, the background erased first.
     virtual void InvalidateWindow(WindowHandle window) = 0;
+    // The same without the erase, for a window whose painting covers its whole client area:
+    // erasing first would only make it flicker. An erase asked for earlier still happens.
+    virtual void InvalidateWithoutErase(WindowHandle window) = 0;
     // Erases the background and repaints at once (RedrawWindow with erase and update now).
     virtual void RedrawNow(WindowHandle window) = 0;
     // Drawing in WM_PAINT (BeginPaint until the context is gone, then EndPaint).

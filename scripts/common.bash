@@ -58,10 +58,17 @@ ensure_ja_locale() {
     as_root locale-gen >/dev/null
 }
 
-# Wine's own settings: a prefix outside the source tree, no questions about Mono or Gecko,
-# no debug chatter. The Japanese locale makes the prefix and the program Japanese.
+# Set when the Wine prefix is our own rather than the user's.
+DAUBIX_OWN_WINEPREFIX=
+
+# Wine's own settings: the user's WINEPREFIX when one is set, otherwise a prefix of our own
+# outside the source tree; no questions about Mono or Gecko, no debug chatter. The Japanese
+# locale makes the prefix and the program Japanese.
 wine_environment() {
-    export WINEPREFIX="${XDG_CACHE_HOME:-$HOME/.cache}/daubix/wine"
+    if [ -z "${WINEPREFIX:-}" ]; then
+        export WINEPREFIX="${XDG_CACHE_HOME:-$HOME/.cache}/daubix/wine"
+        DAUBIX_OWN_WINEPREFIX=1
+    fi
     export WINEARCH=win64
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -104,21 +111,24 @@ stop_display() {
     fi
 }
 
-# Makes the Wine prefix the first time; a later run finds it ready.
+# Makes the Wine prefix the first time; a later run finds it ready. Our own prefix carries a
+# marker, so that a first set-up cut short is done again; the user's is ready once Wine made it.
 ensure_wine_prefix() {
-    if [ -f "$WINEPREFIX/system.reg" ] && [ -f "$WINEPREFIX/.daubix-ready" ]; then
+    if [ -f "$WINEPREFIX/system.reg" ] &&
+        { [ -z "$DAUBIX_OWN_WINEPREFIX" ] || [ -f "$WINEPREFIX/.daubix-ready" ]; }; then
         return 0
     fi
     say "Making the Wine prefix $WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     timeout 300 wineboot -i </dev/null >/dev/null 2>&1
     timeout 120 wineserver -w
-    touch "$WINEPREFIX/.daubix-ready"
+    [ -z "$DAUBIX_OWN_WINEPREFIX" ] || touch "$WINEPREFIX/.daubix-ready"
 }
 
-# Ends this prefix's wine server once its programs are done.
+# Ends our own prefix's wine server once its programs are done; the user's prefix may be
+# running other programs, so its server is left alone.
 stop_wine() {
-    if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
+    if [ -n "$DAUBIX_OWN_WINEPREFIX" ] && [ -d "$WINEPREFIX" ]; then
         timeout 30 wineserver -w 2>/dev/null || wineserver -k 2>/dev/null || true
     fi
 }

@@ -1,6 +1,6 @@
 #include "toolwindows/curve_settings_dialog.h"
 
-#include "app/command_ids.h"
+#include "toolwindows/satellite_messages.h"
 
 namespace daub {
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/document_state.h"
+#include "resources/resource_ids.h"
 #include "toolwindows/satellite_dialog.h"
 
 namespace daub {
@@ -8,7 +9,7 @@ namespace daub {
 // "曲線設定": the look of the curve tools, applied as soon as it changes.
 class CurveSettingsDialog : public SatelliteDialog {
   public:
-    static constexpr int kTemplate = 142;
+    static constexpr int kTemplate = IDD_CURVE_SETTINGS;
 
     explicit CurveSettingsDialog(Platform& platform);
 

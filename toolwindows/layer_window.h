@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/window.h"
+#include "resources/resource_ids.h"
 
 namespace daub {
 
@@ -9,8 +10,8 @@ namespace daub {
 class LayerWnd : public Window {
   public:
     static constexpr const char* kClassName = "LayerWnd";
-    static constexpr int kCursor = 130;
-    static constexpr int kDragCursor = 135;
+    static constexpr int kCursor = IDCUR_ARROW;
+    static constexpr int kDragCursor = IDCUR_DRAG;
 
     explicit LayerWnd(Platform& platform) : Window(platform) {}
 

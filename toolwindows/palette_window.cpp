@@ -1,7 +1,7 @@
 #include "toolwindows/palette_window.h"
 
-#include "app/command_ids.h"
 #include "toolwindows/palette_picture.h"
+#include "toolwindows/satellite_messages.h"
 #include "toolwindows/satellite_picture.h"
 
 namespace daub {

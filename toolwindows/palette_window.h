@@ -7,6 +7,7 @@
 #include "document/colour.h"
 #include "document/view_image.h"
 #include "platform/platform.h"
+#include "resources/resource_ids.h"
 #include "toolwindows/satellite_dialog.h"
 
 namespace daub {
@@ -14,7 +15,7 @@ namespace daub {
 // The colour box "パレット": the colours of the two mouse buttons and 28 colour cells.
 class PaletteWindow : public SatelliteDialog {
   public:
-    static constexpr int kTemplate = 122;
+    static constexpr int kTemplate = IDD_PALETTE;
     static constexpr int kCellCount = 28;
     static constexpr const char* kBitmapName = "PalBitmap";
     static const std::array<COLORREF, kCellCount> kInitialColours;

@@ -1,8 +1,8 @@
 #include "toolwindows/satellite_dialog.h"
 
-#include "app/command_ids.h"
 #include "platform/platform.h"
 #include "platform/window_styles.h"
+#include "toolwindows/satellite_messages.h"
 
 namespace daub {
 

@@ -1,6 +1,6 @@
 #include "toolwindows/toolbox_window.h"
 
-#include "app/command_ids.h"
+#include "toolwindows/satellite_messages.h"
 #include "toolwindows/satellite_picture.h"
 #include "toolwindows/toolbox_picture.h"
 

@@ -6,6 +6,7 @@
 #include "document/tool_kind.h"
 #include "document/view_image.h"
 #include "platform/platform.h"
+#include "resources/resource_ids.h"
 #include "toolwindows/satellite_dialog.h"
 
 namespace daub {
@@ -13,7 +14,7 @@ namespace daub {
 // The toolbox "ツール": the tools of the two mouse buttons and the pen width.
 class ToolboxWindow : public SatelliteDialog {
   public:
-    static constexpr int kTemplate = 116;
+    static constexpr int kTemplate = IDD_TOOLBOX;
     static constexpr const char* kBitmapName = "ToolBitmap";
 
     explicit ToolboxWindow(Platform& platform);

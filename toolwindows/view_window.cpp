@@ -1,10 +1,10 @@
 #include "toolwindows/view_window.h"
 
-#include "app/command_ids.h"
 #include "document/view_layout.h"
 #include "document/view_stretch.h"
 #include "platform/platform.h"
 #include "platform/window_styles.h"
+#include "toolwindows/satellite_messages.h"
 
 namespace daub {
 
@@ -27,14 +27,21 @@ void ViewWnd::Create(WindowHandle mainWindow, int left) {
 }
 
 void ViewWnd::Show(const SlotView& layer) {
+    if (!layer || layer.width <= 0 || layer.height <= 0) return;
+    layerPixels_.assign(layer.bits, layer.bits + layer.ByteSize());
+    layer_ = SlotView{layerPixels_.data(), layer.width, layer.height, layer.stride};
+    Compose();
+    Draw();
+}
+
+void ViewWnd::Compose() {
     const PixelRect client = GetPlatform().ClientRect(Handle());
     const auto placement =
-        LayerImagePlacement(layer.width, layer.height, client.Width(), client.Height());
-    if (!layer || !placement) return;
+        LayerImagePlacement(layer_.width, layer_.height, client.Width(), client.Height());
+    if (!layer_ || !placement) return;
     image_.Resize(client.Width(), client.Height());
     image_.Fill(0xFFFFFF);
-    StretchInto(image_, *placement, layer, Rect{0, 0, layer.width, layer.height});
-    Draw();
+    StretchInto(image_, *placement, layer_, Rect{0, 0, layer_.width, layer_.height});
 }
 
 void ViewWnd::Draw() {
@@ -48,6 +55,12 @@ std::optional<std::intptr_t> ViewWnd::HandleMessage(const Message& message) {
     if (message.id == wm::kPaint) {
         GetPlatform().PaintContext(Handle());
         Draw();
+        return 0;
+    }
+    // A new size is fitted here; the paint that follows (the class redraws the whole window
+    // on a size change) shows it.
+    if (message.id == wm::kSize) {
+        Compose();
         return 0;
     }
     if (message.id == wm::kCreate) {

@@ -2,10 +2,12 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "document/slot_view.h"
 #include "document/view_image.h"
 #include "platform/window.h"
+#include "resources/resource_ids.h"
 
 namespace daub {
 
@@ -14,7 +16,7 @@ namespace daub {
 class ViewWnd : public Window {
   public:
     static constexpr const char* kClassName = "ViewWnd";
-    static constexpr int kCursor = 130;
+    static constexpr int kCursor = IDCUR_ARROW;
     static constexpr int kFirstLeft = 540;
     static constexpr int kReopenedLeft = 640;
 
@@ -22,7 +24,9 @@ class ViewWnd : public Window {
 
     static void RegisterClass(Platform& platform);
     void Create(WindowHandle mainWindow, int left = kFirstLeft);
-    // Shows the layer shrunk to fit (never enlarged), centred; kept for WM_PAINT.
+    // Shows the layer shrunk to fit (never enlarged), centred. The window keeps a copy of
+    // the layer's pixels, so that a new size can be fitted again once the layer itself is
+    // changed or gone.
     void Show(const SlotView& layer);
 
     std::optional<std::intptr_t> HandleMessage(const Message& message) override;
@@ -30,9 +34,13 @@ class ViewWnd : public Window {
     int closedMarker = 0;
 
   private:
+    // The picture of the layer last shown, fitted to the client area as it is now.
+    void Compose();
     void Draw();
 
     WindowHandle mainWindow_;
+    std::vector<std::uint8_t> layerPixels_;
+    SlotView layer_;  // over layerPixels_; empty before the first Show
     ViewImage image_;
 };
 

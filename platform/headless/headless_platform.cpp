@@ -181,7 +181,15 @@ void HeadlessPlatform::InvalidateWindow(WindowHandle window) {
     HeadlessWindow* record = Live(window);
     if (!record) return;
     ++record->invalidations;
+    ++record->erasingInvalidations;
     MarkForPaint(*record);
+}
+
+void HeadlessPlatform::InvalidateWithoutErase(WindowHandle window) {
+    HeadlessWindow* record = Live(window);
+    if (!record) return;
+    ++record->invalidations;
+    record->needsPaint = true;
 }
 
 void HeadlessPlatform::RedrawNow(WindowHandle window) {

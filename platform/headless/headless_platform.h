@@ -62,6 +62,8 @@ struct HeadlessWindow {
     PixelRect rect;
     MenuHandle menu;
     int invalidations = 0;
+    // Of those, the ones that asked for the background to be erased first.
+    int erasingInvalidations = 0;
     bool needsPaint = false;  // a WM_PAINT is due
     bool needsErase = false;  // the next paint context starts from the class background
     std::shared_ptr<HeadlessSurface> surface;
@@ -119,6 +121,9 @@ class HeadlessPlatform : public Platform {
                           bool repaint) override;
     // Counts, and makes a WM_PAINT due that erases the background first.
     void InvalidateWindow(WindowHandle window) override;
+    // Counts, and makes a WM_PAINT due; the background is erased only if an earlier call
+    // asked for it.
+    void InvalidateWithoutErase(WindowHandle window) override;
     void RedrawNow(WindowHandle window) override;
     std::unique_ptr<DeviceContext> PaintContext(WindowHandle window) override;
     std::unique_ptr<DeviceContext> ClientContext(WindowHandle window) override;

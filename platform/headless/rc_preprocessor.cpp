@@ -35,8 +35,12 @@ std::vector<Token> TokensOf(std::string_view text) {
 
 class Preprocessor {
   public:
+    // RC_INVOKED is defined as the resource compilers define it, so that a header shared
+    // with C++ can keep its C++ parts from them.
     Preprocessor(const IncludeReader& readInclude, std::vector<std::string>& errors)
-        : readInclude_(readInclude), errors_(errors) {}
+        : readInclude_(readInclude), errors_(errors) {
+        Define("RC_INVOKED 1");
+    }
 
     void Run(std::string_view text, int depth, std::vector<Token>& out) {
         // Each open conditional: whether its lines count, and whether a branch was taken.

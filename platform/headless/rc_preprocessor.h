@@ -11,7 +11,8 @@ namespace daub::rc {
 
 // The little of the C preprocessor resource scripts use: object-like #define and #undef,
 // quoted #include through the reader, and #ifdef, #ifndef, #if with a number or defined(X),
-// #else, #endif. Gives the tokens that remain, defined names replaced.
+// #else, #endif. RC_INVOKED counts as defined. Gives the tokens that remain, defined names
+// replaced.
 std::vector<Token> Preprocess(std::string_view text, const IncludeReader& readInclude,
                               std::vector<std::string>& errors);
 

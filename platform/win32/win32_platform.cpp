@@ -118,6 +118,10 @@ void Win32Platform::InvalidateWindow(WindowHandle window) {
     InvalidateRect(ToHwnd(window), nullptr, TRUE);
 }
 
+void Win32Platform::InvalidateWithoutErase(WindowHandle window) {
+    InvalidateRect(ToHwnd(window), nullptr, FALSE);
+}
+
 void Win32Platform::RedrawNow(WindowHandle window) {
     RedrawWindow(ToHwnd(window), nullptr, nullptr, RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE);
 }

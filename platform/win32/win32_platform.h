@@ -35,6 +35,7 @@ class Win32Platform : public Platform {
     void MoveNativeWindow(WindowHandle window, int x, int y, int width, int height,
                           bool repaint) override;
     void InvalidateWindow(WindowHandle window) override;
+    void InvalidateWithoutErase(WindowHandle window) override;
     void RedrawNow(WindowHandle window) override;
 
     // win32_device_context.cpp

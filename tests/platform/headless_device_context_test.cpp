@@ -173,6 +173,26 @@ TEST(HeadlessPainting, PaintContextStartsFromTheClassBackgroundAfterAnInvalidati
     EXPECT_EQ(surface->Pixel(5, 5), kGrey);
 }
 
+// Without erase the paint starts from what the window shows; an erase asked for before it,
+// and not yet done, still happens, as Windows keeps the erase flag until the paint.
+TEST(HeadlessPainting, InvalidationWithoutEraseKeepsThePixelsUnlessAnEraseIsPending) {
+    HeadlessKernel kernel;
+    HeadlessPlatform platform(kernel);
+    test::RecordingWindow object(platform);
+    const WindowHandle window = test::MakeTestWindow(platform, object);
+    const HeadlessSurface* surface = platform.Surface(window);
+    platform.PaintContext(window);
+    for (const bool eraseFirst : {false, true}) {
+        platform.ClientContext(window)->FillRect({0, 0, 40, 30}, kRed);
+        if (eraseFirst) platform.InvalidateWindow(window);
+        platform.InvalidateWithoutErase(window);
+        EXPECT_TRUE(platform.Find(window)->needsPaint);
+        platform.PaintContext(window);
+        EXPECT_EQ(surface->Pixel(5, 5), eraseFirst ? kGrey : kRed);
+    }
+    EXPECT_EQ(platform.Find(window)->erasingInvalidations, 1);
+}
+
 TEST(HeadlessPainting, UpdatePaintsOnlyWhatIsDue) {
     HeadlessKernel kernel;
     HeadlessPlatform platform(kernel);

@@ -152,6 +152,26 @@ TEST(ResourceScript, ReportsFaultsAndReadsOn) {
     }
 }
 
+// A header shared with C++ keeps its C++ parts behind RC_INVOKED and may be included twice
+// behind its guard, as the resource compilers allow.
+TEST(ResourceScript, ReadsHeadersSharedWithCpp) {
+    const char* const header =
+        "#ifndef IDS_H\n#define IDS_H\n#define IDD_SIZE 7\n#define IDC_WIDTH 1001\n"
+        "#ifndef RC_INVOKED\ninline constexpr int kWidthEdit = IDC_WIDTH;\n#endif\n"
+        "#endif\n";
+    const ResourceScript script = ParseResourceScript(
+        "#include \"ids.h\"\n#include \"ids.h\"\n"
+        "IDD_SIZE DIALOG 0, 0, 10, 10\nBEGIN\n  EDITTEXT IDC_WIDTH, 1, 1, 5, 5\nEND\n",
+        [&](const std::string& name) {
+            return name == "ids.h" ? std::optional<std::string>(header) : std::nullopt;
+        });
+
+    EXPECT_EQ(script.errors, std::vector<std::string>{});
+    ASSERT_NE(script.Dialog(7), nullptr);
+    EXPECT_NE(script.Dialog(7)->Control(1001), nullptr);
+    EXPECT_EQ(script.dialogs.size(), 1u);
+}
+
 // ---- The program's own script. ----
 
 TEST(ProgramResources, ParseWithoutFaults) {

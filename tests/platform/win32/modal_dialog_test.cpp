@@ -8,8 +8,8 @@
 
 #include "platform/dialog_model.h"
 #include "platform/win32/win32_dialog_controls.h"
-#include "tests/win32/test_resource_ids.h"
-#include "tests/win32/win32_test_support.h"
+#include "tests/platform/win32/test_resource_ids.h"
+#include "tests/platform/win32/win32_test_support.h"
 
 #include <commctrl.h>
 

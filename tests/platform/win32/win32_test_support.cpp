@@ -1,4 +1,4 @@
-#include "tests/win32/win32_test_support.h"
+#include "tests/platform/win32/win32_test_support.h"
 
 #include "platform/window_styles.h"
 

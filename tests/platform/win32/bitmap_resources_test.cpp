@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/headless/headless_platform.h"
+#include "tests/platform/win32/win32_test_support.h"
 #include "tests/support/program_resources.h"
-#include "tests/win32/win32_test_support.h"
 
 namespace daub::win32test {
 namespace {

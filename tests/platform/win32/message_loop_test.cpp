@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/win32_handles.h"
-#include "tests/win32/test_resource_ids.h"
-#include "tests/win32/win32_test_support.h"
+#include "tests/platform/win32/test_resource_ids.h"
+#include "tests/platform/win32/win32_test_support.h"
 
 namespace daub::win32test {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_handles.h"
-#include "tests/win32/win32_test_support.h"
+#include "tests/platform/win32/win32_test_support.h"
 
 namespace daub::win32test {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "platform/win32/win32_handles.h"
 #include "platform/window_styles.h"
-#include "tests/win32/win32_test_support.h"
+#include "tests/platform/win32/win32_test_support.h"
 
 namespace daub::win32test {
 namespace {
@@ -115,6 +115,32 @@ TEST(Win32Windows, InvalidatedWindowIsRepaintedThroughThePaintContext) {
     EXPECT_EQ(GetPixel(dc, 10, 10), RGB(255, 0, 0));
     EXPECT_EQ(GetPixel(dc, 60, 60), RGB(150, 150, 150));  // the class background
     ReleaseDC(hwnd, dc);
+}
+
+// The erase is the platform's WM_ERASEBKGND, sent by BeginPaint only when asked for.
+TEST(Win32Windows, OnlyAnErasingInvalidationErasesTheBackground) {
+    RecordingWindow window(TestPlatform());
+    ASSERT_TRUE(window.CreateTopLevel("塗る", {}, ws::kPopup));
+    const HWND hwnd = ToHwnd(window.Handle());
+    ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+    UpdateWindow(hwnd);
+    window.answers[wm::kPaint] = 0;
+    window.onMessage = [&](const Message& message, WindowHandle handle) {
+        if (message.id == wm::kPaint) TestPlatform().PaintContext(handle);
+    };
+    const struct {
+        void (Win32Platform::*invalidate)(WindowHandle);
+        std::size_t erases;
+    } cases[] = {{&Win32Platform::InvalidateWithoutErase, 0},
+                 {&Win32Platform::InvalidateWindow, 1}};
+    for (const auto& c : cases) {
+        window.log.clear();
+        (TestPlatform().*c.invalidate)(window.Handle());
+        UpdateWindow(hwnd);
+
+        EXPECT_EQ(window.Received(wm::kPaint).size(), 1u);
+        EXPECT_EQ(window.Received(WM_ERASEBKGND).size(), c.erases);
+    }
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/win32/wide_text.h"
-#include "tests/win32/win32_test_support.h"
+#include "tests/platform/win32/win32_test_support.h"
 
 namespace daub::win32test {
 namespace {
