@@ -39,6 +39,13 @@ void TDaubWindow::ShowEditedLayer() {
         satellites.viewWindow->Show(ViewOf(*doc.layerStack, doc.currentLayer, 0));
 }
 
+void TDaubWindow::MakeLayerImageWindow(int left) {
+    auto& view = satellites.viewWindow;
+    view = std::make_unique<ViewWnd>(GetPlatform());
+    view->Create(Handle(), left);
+    view->refit = [this] { ShowEditedLayer(); };
+}
+
 void TDaubWindow::ShowNewDocument() {
     RelayoutAt(0, 0, 1.0f);
     Info().values.zoom = doc.zoom;

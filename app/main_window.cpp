@@ -39,6 +39,7 @@ TDaubWindow::TDaubWindow(Platform& platform, ConfigurationSystem& system)
     RegisterClasses();
     CreateMainWindow();
     satellites.CreateWindows(GetPlatform(), Handle());
+    MakeLayerImageWindow(ViewWnd::kFirstLeft);
     doc.layerImageVisible = 1;
     TakeSatelliteValues();
     satellites.toolbox.Create(Handle());

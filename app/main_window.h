@@ -13,6 +13,7 @@
 #include "document/view_layout.h"
 #include "platform/message_table.h"
 #include "platform/window.h"
+#include "resources/resource_ids.h"
 #include "tools/canvas_tool.h"
 
 namespace daub {
@@ -27,7 +28,7 @@ class TDaubWindow : public Window {
     static constexpr const char* kClassName = "DaubWindow";
     static constexpr const char* kTitle = "Daubix";
     static constexpr std::uint32_t kBackground = 0x969696;
-    static constexpr int kCursor = 121;
+    static constexpr int kCursor = IDCUR_PEN;
 
     // Reads the configuration, builds the document state, creates the main window and the
     // satellites. No document exists until New or a file.
@@ -50,6 +51,8 @@ class TDaubWindow : public Window {
     void RelayoutAt(int ax, int ay, float oldZoom);
     // The edited layer into the layer image window.
     void ShowEditedLayer();
+    // A new layer image window with its left edge at left, showing the edited layer.
+    void MakeLayerImageWindow(int left);
     // After a document was made or opened: the view from the origin at zoom 1, the
     // information window and the layer image window.
     void ShowNewDocument();

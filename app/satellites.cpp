@@ -11,10 +11,8 @@ void Satellites::RegisterClasses(Platform& platform) {
 void Satellites::CreateWindows(Platform& platform, WindowHandle mainWindow) {
     infoWindow = std::make_unique<DaubChild>(platform);
     layerWindow = std::make_unique<LayerWnd>(platform);
-    viewWindow = std::make_unique<ViewWnd>(platform);
     infoWindow->Create(mainWindow);
     layerWindow->Create(mainWindow);
-    viewWindow->Create(mainWindow);
 }
 
 void Satellites::DestroyWindows() {

@@ -20,7 +20,7 @@ struct Satellites {
         : toolbox(platform), palette(platform), curveSettingsDialog(platform) {}
 
     static void RegisterClasses(Platform& platform);
-    // The information, layer and layer image windows, owned by the main window.
+    // The information and layer windows, owned by the main window.
     void CreateWindows(Platform& platform, WindowHandle mainWindow);
     // The satellites' windows go first: they report to the main window while destroyed.
     void DestroyWindows();

@@ -28,9 +28,7 @@ void ShowCurveSettingsCommand(TDaubWindow& window) {
 void ShowLayerImageCommand(TDaubWindow& window) {
     DocumentState& doc = window.doc;
     if (doc.layerImageVisible == 1) return;
-    auto& view = window.satellites.viewWindow;
-    view = std::make_unique<ViewWnd>(window.GetPlatform());
-    view->Create(window.Handle(), ViewWnd::kReopenedLeft);
+    window.MakeLayerImageWindow(ViewWnd::kReopenedLeft);
     doc.layerImageVisible = 1;
     window.RefreshChecks();
     window.Repaint();

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "resources/resource_ids.h"
+
 namespace daub::cursor {
 
 // The cursors the canvas tools show.
-inline constexpr int kPen = 121;
-inline constexpr int kZoom = 124;
-inline constexpr int kPicker = 125;
-inline constexpr int kCross = 127;
-inline constexpr int kBucket = 138;
+inline constexpr int kPen = IDCUR_PEN;
+inline constexpr int kZoom = IDCUR_MAGNIFIER;
+inline constexpr int kPicker = IDCUR_PIPETTE;
+inline constexpr int kCross = IDCUR_CROSS;
+inline constexpr int kBucket = IDCUR_BUCKET;
 
 }  // namespace daub::cursor

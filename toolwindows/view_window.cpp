@@ -26,22 +26,16 @@ void ViewWnd::Create(WindowHandle mainWindow, int left) {
     Window::Create(spec);
 }
 
-void ViewWnd::Show(const SlotView& layer) {
+void ViewWnd::Show(const ConstSlotView& layer) {
     if (!layer || layer.width <= 0 || layer.height <= 0) return;
-    layerPixels_.assign(layer.bits, layer.bits + layer.ByteSize());
-    layer_ = SlotView{layerPixels_.data(), layer.width, layer.height, layer.stride};
-    Compose();
-    Draw();
-}
-
-void ViewWnd::Compose() {
     const PixelRect client = GetPlatform().ClientRect(Handle());
     const auto placement =
-        LayerImagePlacement(layer_.width, layer_.height, client.Width(), client.Height());
-    if (!layer_ || !placement) return;
+        LayerImagePlacement(layer.width, layer.height, client.Width(), client.Height());
+    if (!placement) return;
     image_.Resize(client.Width(), client.Height());
     image_.Fill(0xFFFFFF);
-    StretchInto(image_, *placement, layer_, Rect{0, 0, layer_.width, layer_.height});
+    StretchInto(image_, *placement, layer, Rect{0, 0, layer.width, layer.height});
+    Draw();
 }
 
 void ViewWnd::Draw() {
@@ -57,10 +51,8 @@ std::optional<std::intptr_t> ViewWnd::HandleMessage(const Message& message) {
         Draw();
         return 0;
     }
-    // A new size is fitted here; the paint that follows (the class redraws the whole window
-    // on a size change) shows it.
     if (message.id == wm::kSize) {
-        Compose();
+        if (refit) refit();
         return 0;
     }
     if (message.id == wm::kCreate) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
-#include <vector>
 
 #include "document/slot_view.h"
 #include "document/view_image.h"
@@ -24,23 +24,22 @@ class ViewWnd : public Window {
 
     static void RegisterClass(Platform& platform);
     void Create(WindowHandle mainWindow, int left = kFirstLeft);
-    // Shows the layer shrunk to fit (never enlarged), centred. The window keeps a copy of
-    // the layer's pixels, so that a new size can be fitted again once the layer itself is
-    // changed or gone.
-    void Show(const SlotView& layer);
+    // Shows the layer shrunk to fit (never enlarged), centred; the picture is kept for
+    // WM_PAINT.
+    void Show(const ConstSlotView& layer);
+
+    // Called when the user gives the window a new size: the owner shows the layer again,
+    // fitted to it. The window keeps no copy of a layer that may change or go meanwhile.
+    std::function<void()> refit;
 
     std::optional<std::intptr_t> HandleMessage(const Message& message) override;
 
     int closedMarker = 0;
 
   private:
-    // The picture of the layer last shown, fitted to the client area as it is now.
-    void Compose();
     void Draw();
 
     WindowHandle mainWindow_;
-    std::vector<std::uint8_t> layerPixels_;
-    SlotView layer_;  // over layerPixels_; empty before the first Show
     ViewImage image_;
 };
 

@@ -26,8 +26,8 @@ PixelRect BoundsOf(const HeadlessSurface& surface, COLORREF colour) {
     return bounds;
 }
 
-// After the user resizes the window, the layer last shown is fitted to the new client area
-// (shrunk, never enlarged, centred), even though the layer has changed since.
+// After the user resizes the window, the layer is shown again fitted to the new client area
+// (shrunk, never enlarged, centred), as it is now.
 TEST(ViewWindow, ResizedWindowFitsTheLastLayerAgain) {
     const struct {
         int width, height;
@@ -47,7 +47,8 @@ TEST(ViewWindow, ResizedWindowFitsTheLastLayerAgain) {
         std::vector<std::uint8_t> layer(kStride * 200);
         for (std::size_t i = 0; i < layer.size(); i += 3)
             StorePixel(&layer[i], kRed);
-        view.Show(SlotView{layer.data(), 400, 200, kStride});
+        view.refit = [&] { view.Show(SlotView{layer.data(), 400, 200, kStride}); };
+        view.refit();
         for (std::size_t i = 0; i < layer.size(); i += 3)
             StorePixel(&layer[i], kBlue);
 
@@ -55,9 +56,9 @@ TEST(ViewWindow, ResizedWindowFitsTheLastLayerAgain) {
         platform.PaintPending();
 
         const HeadlessSurface& shown = *platform.Surface(view.Handle());
-        EXPECT_EQ(BoundsOf(shown, kRed), c.picture);
+        EXPECT_EQ(BoundsOf(shown, kBlue), c.picture);
         EXPECT_EQ(shown.Pixel(0, 0), 0xFFFFFFu);
-        EXPECT_EQ(BoundsOf(shown, kBlue), (PixelRect{c.width, c.height, 0, 0}));  // none
+        EXPECT_EQ(BoundsOf(shown, kRed), (PixelRect{c.width, c.height, 0, 0}));  // none
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include "document/layer_stack.h"
 #include "document/slot_view.h"
+#include "resources/resource_ids.h"
 #include "tools/brush_dab.h"
 
 namespace {
@@ -221,8 +222,10 @@ void CheckNewAndZoom(const Copy& copy, HWND main) {
     HWND dialog = WaitForWindow(copy, L"画像のサイズの変更");
     Report(dialog != nullptr, "New shows the size dialog 画像のサイズの変更");
     if (!dialog) return;
-    SendMessageW(GetDlgItem(dialog, 1001), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"100"));
-    SendMessageW(GetDlgItem(dialog, 1002), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"100"));
+    SendMessageW(GetDlgItem(dialog, IDC_RESIZE_WIDTH), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(L"100"));
+    SendMessageW(GetDlgItem(dialog, IDC_RESIZE_HEIGHT), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(L"100"));
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
     const int x = 150, y = 50;
