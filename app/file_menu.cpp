@@ -34,6 +34,7 @@ void NewCommand(TDaubWindow& window) {
     window.Info().Paint();
     platform.RedrawNow(window.Handle());
     window.ShowEditedLayer();
+    window.ShowLayerList();
 }
 
 void CloseCommand(TDaubWindow& window) {

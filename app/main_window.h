@@ -50,6 +50,9 @@ class TDaubWindow : public Window {
     void RelayoutAt(int ax, int ay, float oldZoom);
     // The edited layer into the layer image window.
     void ShowEditedLayer();
+    // The layer window's rows as the document has them: one per layer, the edited one
+    // selected, the shown ones marked. After anything that changes the layers.
+    void ShowLayerList();
     void TakeSnapshot(SnapshotKind kind);
     // The colour box and the toolbox take the document's colours; the toolbox its left tool.
     void ShowColours();
