@@ -19,7 +19,8 @@ namespace {
 constexpr char kLastLayerText[] = "最後の画像は削除できません";
 constexpr char kNoMemoryText[] = "メモリが足りないため、レイヤーを追加できませんでした。";
 
-using LayerAction = void (*)(TDaubWindow& window, const LayerWnd& list, LayerCommand command);
+using LayerAction = void (*)(TDaubWindow& window, const LayerWnd& layerWindow,
+                             LayerCommand command);
 
 void Tell(TDaubWindow& window, const char* text, const char* caption) {
     window.GetPlatform().ShowMessageBox(window.Handle(), text, caption, mb::kOk);
@@ -41,17 +42,17 @@ void DeleteEdited(TDaubWindow& window, const LayerWnd&, LayerCommand) {
     DeleteEditedLayer(window.doc);
 }
 
-void ShowOrHide(TDaubWindow& window, const LayerWnd& list, LayerCommand command) {
+void ShowOrHide(TDaubWindow& window, const LayerWnd& layerWindow, LayerCommand command) {
     if (command.row < 0 || command.row >= LayerList::kMaxRows) return;
-    ShowLayer(window.doc, SlotOfRow(command.row), list.list.marks[command.row] == 1);
+    ShowLayer(window.doc, SlotOfRow(command.row), layerWindow.list.marks[command.row] == 1);
 }
 
 void Select(TDaubWindow& window, const LayerWnd&, LayerCommand command) {
     SelectLayer(window.doc, SlotOfRow(command.row));
 }
 
-void Exchange(TDaubWindow& window, const LayerWnd& list, LayerCommand) {
-    ExchangeLayers(window.doc, window.doc.currentLayer, SlotOfRow(list.list.swapTargetRow));
+void Exchange(TDaubWindow& window, const LayerWnd& layerWindow, LayerCommand) {
+    ExchangeLayers(window.doc, window.doc.currentLayer, SlotOfRow(layerWindow.list.swapTargetRow));
 }
 
 // What New shows of a fresh document, for a picture opened by a drop.
@@ -64,14 +65,14 @@ void ShowOpenedDocument(TDaubWindow& window) {
 }
 
 // Before any document the dropped picture becomes the document; afterwards a layer on top.
-void AddDropped(TDaubWindow& window, const LayerWnd& list, LayerCommand) {
+void AddDropped(TDaubWindow& window, const LayerWnd& layerWindow, LayerCommand) {
     DocumentState& doc = window.doc;
     PlatformMessageSink messages(window.GetPlatform(), window.Handle());
     if (!doc.HasDocument()) {
-        if (OpenPictureDocument(messages, doc, list.droppedPath)) ShowOpenedDocument(window);
+        if (OpenPictureDocument(messages, doc, layerWindow.droppedPath)) ShowOpenedDocument(window);
         return;
     }
-    if (AddLayerFromFile(messages, doc, list.droppedPath) == LayerFromFile::kFull)
+    if (AddLayerFromFile(messages, doc, layerWindow.droppedPath) == LayerFromFile::kFull)
         Tell(window, kLayerLimitText, kAppName);
 }
 
@@ -95,14 +96,14 @@ LayerAction ActionOf(LayerCommandKind kind) {
 }  // namespace
 
 void CarryOutLayerCommand(TDaubWindow& window) {
-    LayerWnd& list = *window.satellites.layerWindow;
-    const LayerCommand command = std::exchange(list.command, LayerCommand{});
+    LayerWnd& layerWindow = *window.satellites.layerWindow;
+    const LayerCommand command = std::exchange(layerWindow.command, LayerCommand{});
     const LayerAction action = ActionOf(command.kind);
     if (!action) return;
     window.EndPendingOperation(0);
     const bool hadDocument = window.doc.HasDocument();
     if (!hadDocument && command.kind != LayerCommandKind::kDrop) return;
-    action(window, list, command);
+    action(window, layerWindow, command);
     window.ShowLayerList();
     if (!hadDocument || !window.doc.HasDocument()) return;
     window.CompositeDocument();
