@@ -141,8 +141,7 @@ TEST(HeadlessDeviceContext, RecordsTextsAsStringsAtPositions) {
     EXPECT_EQ(surface->Texts().size(), 2u);
     EXPECT_EQ(surface->Texts()[0].font, TextFont{});
     ASSERT_NE(surface->TextAt(0, 20), nullptr);
-    EXPECT_EQ(*surface->TextAt(0, 20),
-              (DrawnText{0, 20, "倍率:2.000000     ", 0, 0xFF0000, font}));
+    EXPECT_EQ(*surface->TextAt(0, 20), (DrawnText{0, 20, "倍率:2.000000     ", 0, 0xFF0000, font}));
     EXPECT_EQ(surface->TextAt(0, 0), nullptr);
     EXPECT_TRUE(Drawn(*surface, kWhite).empty());  // no pixels: text is not rasterised
 }
