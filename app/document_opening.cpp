@@ -4,6 +4,8 @@
 #include "app/main_window.h"
 #include "app/platform_message_sink.h"
 #include "files/bmp_reader.h"
+#include "files/file_messages.h"
+#include "files/layer_from_file.h"
 #include "files/layer_set_files.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
@@ -47,6 +49,29 @@ void OpenLayerFile(TDaubWindow& window, const std::string& path) {
     const bool adopted = AdoptLayerSet(window.doc, std::move(*set));
     if (!adopted) TellNoMemory(window);
     window.ShowNewDocument();
+}
+
+void OpenDroppedFiles(TDaubWindow& window, const std::vector<std::string>& paths) {
+    if (paths.empty() || !AskToReplace(window)) return;
+    window.EndPendingOperation(0);
+    std::size_t next = 0;
+    while (next < paths.size() && !OpenBitmapDocument(window, paths[next]))
+        ++next;
+    if (next == paths.size()) return;
+    RecordRecent(window, RecordKind::Bitmap, paths[next]);
+    DocumentState& doc = window.doc;
+    PlatformMessageSink messages(window.GetPlatform(), window.Handle());
+    for (++next; next < paths.size(); ++next) {
+        const LayerFromFile added = AddLayerFromFile(messages, doc, paths[next]);
+        if (added == LayerFromFile::kFull) {
+            window.GetPlatform().ShowMessageBox(window.Handle(), kLayerLimitText, kAppName,
+                                                mb::kOk);
+            break;
+        }
+    }
+    window.CompositeDocument();
+    window.ShowLayerList();
+    window.Repaint();
 }
 
 void RecordRecent(TDaubWindow& window, RecordKind kind, const std::string& path) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/recent_files.h"
 
@@ -16,6 +17,10 @@ bool OpenBitmapDocument(TDaubWindow& window, const std::string& path);
 // The layer definition file and the pictures it lists become the document. The path is
 // recorded in the recent layer list whatever comes of it.
 void OpenLayerFile(TDaubWindow& window, const std::string& path);
+
+// Files dropped on the main window: the first readable picture becomes the document, the
+// others are stacked on it as layers in drop order.
+void OpenDroppedFiles(TDaubWindow& window, const std::vector<std::string>& paths);
 
 // Records the path in its recent list (or only rebuilds both submenus) and rebuilds the
 // submenus that changed, dropping files that are gone.

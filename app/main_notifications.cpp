@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/command_ids.h"
+#include "app/layer_commands.h"
 #include "app/main_window.h"
 
 namespace daub {
@@ -39,8 +40,8 @@ std::intptr_t TDaubWindow::OnMaskSwitched(const Message&) {
     return 0;
 }
 
-// The layer commands come with the layer window's list.
 std::intptr_t TDaubWindow::OnLayerCommand(const Message&) {
+    CarryOutLayerCommand(*this);
     return 0;
 }
 

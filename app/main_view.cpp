@@ -52,6 +52,7 @@ void TDaubWindow::ShowNewDocument() {
     Info().Paint();
     GetPlatform().RedrawNow(Handle());
     ShowEditedLayer();
+    ShowLayerList();
 }
 
 // The whole client area comes from the view image: picture, overlays and the grey around.

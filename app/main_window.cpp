@@ -2,6 +2,7 @@
 
 #include "app/canvas_tool_host.h"
 #include "app/command_ids.h"
+#include "app/document_opening.h"
 #include "app/recent_files.h"
 #include "platform/platform.h"
 #include "platform/window_styles.h"
@@ -29,6 +30,7 @@ const MessageEntry<TDaubWindow> TDaubWindow::kMessages[] = {
     {notify::kLayerCommand, &TDaubWindow::OnLayerCommand},
     {notify::kLayerImageGone, &TDaubWindow::OnLayerImageGone},
     {notify::kCurveSettings, &TDaubWindow::OnCurveSettingsChanged},
+    {wm::kDropFiles, &TDaubWindow::OnDropFiles},
 };
 
 TDaubWindow::TDaubWindow(Platform& platform, ConfigurationSystem& system)
@@ -126,6 +128,13 @@ void TDaubWindow::InitScrollBars() {
     info.page = 200;
     GetPlatform().SetScrollBar(Handle(), sb::kVert, info, true);
     GetPlatform().SetScrollBar(Handle(), sb::kHorz, info, true);
+}
+
+std::intptr_t TDaubWindow::OnDropFiles(const Message& message) {
+    const std::vector<std::string> paths =
+        GetPlatform().DroppedFiles(static_cast<std::uintptr_t>(message.wParam));
+    OpenDroppedFiles(*this, paths);
+    return 0;
 }
 
 // The process lives as long as its main window.

@@ -56,6 +56,9 @@ class TDaubWindow : public Window {
     // After a document was made or opened: the view from the origin at zoom 1, the
     // information window and the layer image window.
     void ShowNewDocument();
+    // The layer window's rows as the document has them: one per layer, the edited one
+    // selected, the shown ones marked. After anything that changes the layers.
+    void ShowLayerList();
     void TakeSnapshot(SnapshotKind kind);
     // The colour box and the toolbox take the document's colours; the toolbox its left tool.
     void ShowColours();
@@ -94,6 +97,7 @@ class TDaubWindow : public Window {
     std::intptr_t OnLayerCommand(const Message& message);
     std::intptr_t OnLayerImageGone(const Message& message);
     std::intptr_t OnCurveSettingsChanged(const Message& message);
+    std::intptr_t OnDropFiles(const Message& message);
 
     void ApplyScrollBars(const ViewScrollBars& bars);
     Point AnchorOfZoomKeys();

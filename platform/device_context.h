@@ -25,13 +25,27 @@ struct PixelImage {
     int stride = 0;
 };
 
+// A font as CreateFont is told of it; zero fields take the system's defaults (normal weight,
+// upright, default output precision and pitch). Height 0 is the context's own font.
+struct TextFont {
+    int height = 0;
+    std::string face;
+    int charSet = 0;
+    int clipPrecision = 0;
+    int quality = 0;
+
+    bool operator==(const TextFont&) const = default;
+};
+
 // The few drawing calls the windows make themselves; colours are 0x00BBGGRR. Pictures are
 // computed by the program and only copied here.
 class DeviceContext {
   public:
     virtual ~DeviceContext() = default;
 
-    // Text at (x, y) in the default font, on an opaque background of the given colour.
+    // The font of the texts drawn from now on; the context's own comes back when it is gone.
+    virtual void UseFont(const TextFont& font) = 0;
+    // Text at (x, y) in the chosen font, on an opaque background of the given colour.
     virtual void DrawString(int x, int y, const std::string& text, std::uint32_t textColour,
                             std::uint32_t backgroundColour) = 0;
     virtual void FillRect(const PixelRect& rect, std::uint32_t colour) = 0;

@@ -20,6 +20,9 @@ inline constexpr unsigned kPaint = 0x000F;
 inline constexpr unsigned kClose = 0x0010;
 inline constexpr unsigned kSetCursor = 0x0020;
 inline constexpr unsigned kNcDestroy = 0x0082;
+// wParam: the hit-test code of the point (hit::).
+inline constexpr unsigned kNcLButtonDown = 0x00A1;
+inline constexpr unsigned kNcRButtonDown = 0x00A4;
 inline constexpr unsigned kKeyDown = 0x0100;
 inline constexpr unsigned kInitDialog = 0x0110;
 inline constexpr unsigned kCommand = 0x0111;
@@ -38,6 +41,11 @@ inline constexpr unsigned kRButtonDblClk = 0x0206;
 inline constexpr unsigned kDropFiles = 0x0233;
 inline constexpr unsigned kUser = 0x0400;
 }  // namespace wm
+
+// Hit-test codes of the non-client mouse messages.
+namespace hit {
+inline constexpr int kCaption = 2;
+}  // namespace hit
 
 // The low and high words of wParam and lParam, as LOWORD and HIWORD take them.
 constexpr int LowWord(std::uintptr_t value) {

@@ -95,6 +95,12 @@ class Platform {
     // By command id, anywhere in the menu and its submenus.
     virtual void CheckMenuItem(MenuHandle menu, int id, bool checked) = 0;
     virtual void EnableMenuItem(MenuHandle menu, int id, bool enabled) = 0;
+    // A popup menu of the program's own, filled with AppendMenuItem and destroyed by its maker.
+    virtual MenuHandle MakePopupMenu() = 0;
+    virtual void DestroyPopupMenu(MenuHandle menu) = 0;
+    // Opens the popup at the screen position, owned by the window, and waits for the user:
+    // the id of the item chosen, 0 when the menu was dismissed. No WM_COMMAND is sent.
+    virtual int TrackPopupMenu(MenuHandle menu, WindowHandle owner, int screenX, int screenY) = 0;
     // Keyboard messages for the window go through the accelerator table first.
     virtual void UseAccelerators(const std::string& tableName, WindowHandle target) = 0;
 

@@ -54,7 +54,8 @@ const DrawnText* HeadlessSurface::TextAt(int x, int y) const {
 
 void HeadlessDeviceContext::DrawString(int x, int y, const std::string& text,
                                        std::uint32_t textColour, std::uint32_t backgroundColour) {
-    surface_->AddText({x, y, text, textColour & kColourMask, backgroundColour & kColourMask});
+    surface_->AddText(
+        {x, y, text, textColour & kColourMask, backgroundColour & kColourMask, font_});
 }
 
 void HeadlessDeviceContext::FillRect(const PixelRect& rect, std::uint32_t colour) {

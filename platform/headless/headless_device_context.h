@@ -15,6 +15,7 @@ struct DrawnText {
     std::string text;
     std::uint32_t textColour = 0;
     std::uint32_t backgroundColour = 0;
+    TextFont font;  // as chosen with UseFont; the default one when never chosen
 
     bool operator==(const DrawnText&) const = default;
 };
@@ -54,6 +55,7 @@ class HeadlessDeviceContext : public DeviceContext {
     explicit HeadlessDeviceContext(std::shared_ptr<HeadlessSurface> surface)
         : surface_(std::move(surface)) {}
 
+    void UseFont(const TextFont& font) override { font_ = font; }
     void DrawString(int x, int y, const std::string& text, std::uint32_t textColour,
                     std::uint32_t backgroundColour) override;
     void FillRect(const PixelRect& rect, std::uint32_t colour) override;
@@ -67,6 +69,7 @@ class HeadlessDeviceContext : public DeviceContext {
 
   private:
     std::shared_ptr<HeadlessSurface> surface_;
+    TextFont font_;
 };
 
 }  // namespace daub

@@ -50,6 +50,15 @@ struct RecordedColourDialog {
     std::optional<std::uint32_t> answer;
 };
 
+struct RecordedPopupMenu {
+    MenuHandle menu;
+    WindowHandle owner;
+    int x = 0;  // screen coordinates
+    int y = 0;
+    std::vector<MenuItemState> items;  // as they were when it opened
+    int answer = 0;                    // the id chosen, 0 when dismissed
+};
+
 struct HeadlessWindow {
     Window* object = nullptr;  // null once the object has let go of it
     WindowSpec spec;
@@ -138,6 +147,11 @@ class HeadlessPlatform : public Platform {
     void AppendMenuItem(MenuHandle menu, int id, const std::string& text, bool enabled) override;
     void CheckMenuItem(MenuHandle menu, int id, bool checked) override;
     void EnableMenuItem(MenuHandle menu, int id, bool enabled) override;
+    MenuHandle MakePopupMenu() override;
+    void DestroyPopupMenu(MenuHandle menu) override;
+    // Answers from popupAnswers: an id the popup holds and has enabled is chosen, anything
+    // else dismisses it.
+    int TrackPopupMenu(MenuHandle menu, WindowHandle owner, int screenX, int screenY) override;
     void UseAccelerators(const std::string& tableName, WindowHandle target) override;
 
     // A cursor's handle is its resource id.
@@ -216,6 +230,8 @@ class HeadlessPlatform : public Platform {
     // Answers of the coming file and colour dialogs; nothing, or none left, cancels.
     std::deque<std::optional<std::string>> fileNameAnswers;
     std::deque<std::optional<std::uint32_t>> colourAnswers;
+    // The items the user chooses in the coming popup menus; 0, or none left, dismisses one.
+    std::deque<int> popupAnswers;
     std::string modulePath = "C:\\Daubix\\Daubix.exe";
     // Where the files the resource script names were built; the build tree's by default.
     std::string resourceFolder = BuiltResourceFolder();
@@ -225,6 +241,7 @@ class HeadlessPlatform : public Platform {
     const std::vector<RecordedDialog>& Dialogs() const { return dialogs_; }
     const std::vector<RecordedFileDialog>& FileDialogs() const { return fileDialogs_; }
     const std::vector<RecordedColourDialog>& ColourDialogs() const { return colourDialogs_; }
+    const std::vector<RecordedPopupMenu>& PopupMenus() const { return popupMenus_; }
     const WindowClass* FindClass(const std::string& name) const;
     const HeadlessWindow* Find(WindowHandle window) const;
     std::vector<WindowHandle> LiveWindows() const;
@@ -257,6 +274,7 @@ class HeadlessPlatform : public Platform {
     std::vector<RecordedDialog> dialogs_;
     std::vector<RecordedFileDialog> fileDialogs_;
     std::vector<RecordedColourDialog> colourDialogs_;
+    std::vector<RecordedPopupMenu> popupMenus_;
     std::map<std::string, WindowClass> classes_;
     std::map<std::uintptr_t, HeadlessWindow> windows_;
     std::uintptr_t nextWindow_ = 1;

@@ -59,6 +59,30 @@ void HeadlessPlatform::EnableMenuItem(MenuHandle menu, int id, bool enabled) {
     if (MenuItemState* item = menus_.FindCommand(menu, id)) item->enabled = enabled;
 }
 
+MenuHandle HeadlessPlatform::MakePopupMenu() {
+    return menus_.Create();
+}
+
+void HeadlessPlatform::DestroyPopupMenu(MenuHandle menu) {
+    menus_.Destroy(menu);
+}
+
+int HeadlessPlatform::TrackPopupMenu(MenuHandle menu, WindowHandle owner, int screenX,
+                                     int screenY) {
+    RecordedPopupMenu popup{menu, owner, screenX, screenY, {}, 0};
+    for (int position = 0; position < menus_.Count(menu); ++position)
+        popup.items.push_back(*menus_.Item(menu, position));
+    int wanted = 0;
+    if (!popupAnswers.empty()) {
+        wanted = popupAnswers.front();
+        popupAnswers.pop_front();
+    }
+    const MenuItemState* item = wanted != 0 ? menus_.FindCommand(menu, wanted) : nullptr;
+    if (item && item->enabled && Live(owner)) popup.answer = wanted;
+    popupMenus_.push_back(popup);
+    return popup.answer;
+}
+
 void HeadlessPlatform::UseAccelerators(const std::string& tableName, WindowHandle target) {
     const AcceleratorTable* table = resources_ ? resources_->Accelerators(tableName) : nullptr;
     if (table && Live(target)) accelerators_[target.value] = table;

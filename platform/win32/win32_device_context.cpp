@@ -17,6 +17,7 @@ class PaintDeviceContext : public Win32DeviceContext {
     PaintDeviceContext(HWND window, const PAINTSTRUCT& paint)
         : Win32DeviceContext(paint.hdc), window_(window), paint_(paint) {}
     ~PaintDeviceContext() override {
+        DropFont();
         if (paint_.hdc) EndPaint(window_, &paint_);
     }
 
@@ -29,6 +30,7 @@ class ClientDeviceContext : public Win32DeviceContext {
   public:
     ClientDeviceContext(HWND window, HDC dc) : Win32DeviceContext(dc), window_(window) {}
     ~ClientDeviceContext() override {
+        DropFont();
         if (Dc()) ReleaseDC(window_, Dc());
     }
 
@@ -37,6 +39,24 @@ class ClientDeviceContext : public Win32DeviceContext {
 };
 
 }  // namespace
+
+void Win32DeviceContext::UseFont(const TextFont& font) {
+    DropFont();
+    if (font.height == 0 && font.face.empty()) return;
+    font_ = CreateFontW(font.height, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE,
+                        static_cast<DWORD>(font.charSet), OUT_DEFAULT_PRECIS,
+                        static_cast<DWORD>(font.clipPrecision), static_cast<DWORD>(font.quality),
+                        DEFAULT_PITCH | FF_DONTCARE, Widen(font.face).c_str());
+    if (font_) previousFont_ = SelectObject(dc_, font_);
+}
+
+void Win32DeviceContext::DropFont() {
+    if (!font_) return;
+    SelectObject(dc_, previousFont_);
+    DeleteObject(font_);
+    font_ = nullptr;
+    previousFont_ = nullptr;
+}
 
 void Win32DeviceContext::DrawString(int x, int y, const std::string& text, std::uint32_t textColour,
                                     std::uint32_t backgroundColour) {

@@ -7,11 +7,16 @@
 namespace daub {
 
 // Drawing on a Win32 device context that someone else obtained and will give back. The pens
-// and brushes it makes are deleted before each call returns.
+// and brushes it makes are deleted before each call returns; a chosen font lives until the
+// context is given back.
 class Win32DeviceContext : public DeviceContext {
   public:
     explicit Win32DeviceContext(HDC dc) : dc_(dc) {}
+    Win32DeviceContext(const Win32DeviceContext&) = delete;
+    Win32DeviceContext& operator=(const Win32DeviceContext&) = delete;
+    ~Win32DeviceContext() override { DropFont(); }
 
+    void UseFont(const TextFont& font) override;
     void DrawString(int x, int y, const std::string& text, std::uint32_t textColour,
                     std::uint32_t backgroundColour) override;
     void FillRect(const PixelRect& rect, std::uint32_t colour) override;
@@ -22,9 +27,14 @@ class Win32DeviceContext : public DeviceContext {
 
   protected:
     HDC Dc() const { return dc_; }
+    // Puts the context's own font back and deletes the chosen one; the owner of the context
+    // calls it before giving the context back.
+    void DropFont();
 
   private:
     HDC dc_;
+    HFONT font_ = nullptr;
+    HGDIOBJ previousFont_ = nullptr;
 };
 
 }  // namespace daub

@@ -50,4 +50,19 @@ void Win32Platform::EnableMenuItem(MenuHandle menu, int id, bool enabled) {
                      MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
+MenuHandle Win32Platform::MakePopupMenu() {
+    return FromHmenu(::CreatePopupMenu());
+}
+
+void Win32Platform::DestroyPopupMenu(MenuHandle menu) {
+    if (menu) ::DestroyMenu(ToHmenu(menu));
+}
+
+// TPM_RETURNCMD hands the choice back instead of posting WM_COMMAND to the owner.
+int Win32Platform::TrackPopupMenu(MenuHandle menu, WindowHandle owner, int screenX, int screenY) {
+    return static_cast<int>(::TrackPopupMenu(ToHmenu(menu),
+                                             TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD,
+                                             screenX, screenY, 0, ToHwnd(owner), nullptr));
+}
+
 }  // namespace daub

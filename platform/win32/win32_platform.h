@@ -53,6 +53,9 @@ class Win32Platform : public Platform {
     void AppendMenuItem(MenuHandle menu, int id, const std::string& text, bool enabled) override;
     void CheckMenuItem(MenuHandle menu, int id, bool checked) override;
     void EnableMenuItem(MenuHandle menu, int id, bool enabled) override;
+    MenuHandle MakePopupMenu() override;
+    void DestroyPopupMenu(MenuHandle menu) override;
+    int TrackPopupMenu(MenuHandle menu, WindowHandle owner, int screenX, int screenY) override;
 
     // win32_mouse.cpp
     CursorHandle LoadCursorResource(int id) override;

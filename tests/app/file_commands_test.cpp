@@ -177,5 +177,28 @@ TEST(FileCommands, APaletteSavedLoadsBackEveryCell) {
     EXPECT_EQ(palette.colours, initial);
 }
 
+// Dropped on the main window: the first readable picture is the document, the rest stack on
+// it in drop order; a file that cannot be read is skipped.
+TEST(FileCommands, FilesDroppedOnTheMainWindowStackAsLayers) {
+    RunningApp run;
+    const std::string bad = run.installation.root.File("bad.bmp");
+    test::WriteBytes(bad, {'n', 'o'});
+    std::vector<std::string> paths = {bad};
+    const COLORREF colours[] = {kRed, 0x00FF00, 0xFF0000};
+    for (int i = 0; i < 3; ++i) {
+        paths.push_back(run.installation.root.File("d" + std::to_string(i) + ".bmp"));
+        test::WriteBytes(paths.back(), SolidBmp(4, 4, colours[i]));
+    }
+    EXPECT_TRUE(run.platform.DropFiles(run.MainHandle(), paths));
+    ASSERT_TRUE(run.Doc().HasDocument());
+    EXPECT_EQ(run.Doc().lastLayer, LayerStack::kFirstLayer + 2);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(LoadPixel(ViewOf(*run.Doc().layerStack, LayerStack::kFirstLayer + i, 0).At(1, 1)),
+                  colours[i]);
+    EXPECT_EQ(Shown(run, 1, 1), colours[2]) << "the top layer covers the others";
+    EXPECT_EQ(RecentTexts(run, 40037, 1), std::vector<std::string>{"1 " + paths[1]});
+    EXPECT_EQ(run.Main().satellites.layerWindow->list.lastRow, 2);
+}
+
 }  // namespace
 }  // namespace daub

@@ -135,10 +135,13 @@ TEST(HeadlessDeviceContext, RecordsTextsAsStringsAtPositions) {
     auto surface = std::make_shared<HeadlessSurface>(10, 10, kWhite);
     HeadlessDeviceContext dc(surface);
     dc.DrawString(0, 20, "倍率:1.000000     ", 0, kWhite);
+    const TextFont font{16, "LayerFont", 128, 0x20, 1};
+    dc.UseFont(font);
     dc.DrawString(0, 20, "倍率:2.000000     ", 0xFF000000, 0x01FF0000);
     EXPECT_EQ(surface->Texts().size(), 2u);
+    EXPECT_EQ(surface->Texts()[0].font, TextFont{});
     ASSERT_NE(surface->TextAt(0, 20), nullptr);
-    EXPECT_EQ(*surface->TextAt(0, 20), (DrawnText{0, 20, "倍率:2.000000     ", 0, 0xFF0000}));
+    EXPECT_EQ(*surface->TextAt(0, 20), (DrawnText{0, 20, "倍率:2.000000     ", 0, 0xFF0000, font}));
     EXPECT_EQ(surface->TextAt(0, 0), nullptr);
     EXPECT_TRUE(Drawn(*surface, kWhite).empty());  // no pixels: text is not rasterised
 }
