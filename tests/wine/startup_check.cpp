@@ -459,6 +459,44 @@ void CheckOpen(const Copy& copy, HWND main) {
     DeleteFileW(path.c_str());
 }
 
+struct PopupQuery {
+    DWORD processId;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchPopupMenu(HWND hwnd, LPARAM lParam) {
+    auto* query = reinterpret_cast<PopupQuery*>(lParam);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(hwnd, &processId);
+    if (processId != query->processId || !IsWindowVisible(hwnd) || ClassOf(hwnd) != L"#32768")
+        return TRUE;
+    query->found = hwnd;
+    return FALSE;
+}
+
+// 新規レイヤー from the layer window's popup: a right click on the list, the first item
+// chosen with the keyboard; the new row shows with its red visibility cell.
+void CheckNewLayerFromPopup(const Copy& copy) {
+    HWND layers = WaitForWindow(copy, L"レイヤー");
+    Report(layers != nullptr, "the layer window is there");
+    if (!layers) return;
+    const COLORREF red = RGB(255, 0, 0);
+    Report(ClientPixel(layers, 10, 50) != red, "before: one row in the list");
+    PostMessageW(layers, WM_RBUTTONDOWN, MK_RBUTTON, At(100, 120));
+    PostMessageW(layers, WM_RBUTTONUP, 0, At(100, 120));
+    HWND menu = nullptr;
+    for (int tries = 0; tries < 100 && !menu; ++tries, Sleep(50)) {
+        PopupQuery query{copy.process.dwProcessId};
+        EnumWindows(MatchPopupMenu, reinterpret_cast<LPARAM>(&query));
+        menu = query.found;
+    }
+    Report(menu != nullptr, "a right click on the list opens its popup menu");
+    if (!menu) return;
+    PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+    Report(ShowsColour(layers, 10, 50, red), "新規レイヤー adds a second row, shown");
+}
+
 void CheckSecondCopy(const std::wstring& program) {
     Copy second;
     if (!Start(second, program)) return Report(false, "second copy starts");
@@ -495,6 +533,7 @@ int Check() {
     CheckBrushDab(first, main);
     CheckSave(first, main);
     CheckOpen(first, main);
+    CheckNewLayerFromPopup(first);
     const std::wstring settings = ProgramDirectory() + L"Daubix.ini";
     Report(MutexExists(), "first copy holds the mutex Daubix");
 
