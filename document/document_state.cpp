@@ -22,31 +22,45 @@ namespace {
 // The work slots and the first layer of a document, made before any slot is replaced so
 // that running out of memory leaves the document as it was.
 struct DocumentSlots {
-    std::unique_ptr<SlotBitmap> composite, scratch, mask, range, layer;
+    // Null where the slot's own bitmap already has the new size and is used again: no memory
+    // to find, and no fresh pages to touch.
+    std::unique_ptr<SlotBitmap> bitmaps[5];
 };
 
-std::optional<DocumentSlots> MakeDocumentSlots(const SlotFormat& format) {
-    DocumentSlots s{LayerStack::MakeBitmap(format, false), LayerStack::MakeBitmap(format, false),
-                    LayerStack::MakeBitmap(format, false), LayerStack::MakeBitmap(format, false),
-                    LayerStack::MakeBitmap(format, false)};
-    if (!s.composite || !s.scratch || !s.mask || !s.range || !s.layer) return std::nullopt;
+constexpr int kDocumentSlots[5] = {LayerStack::kCompositeSlot, LayerStack::kScratchSlot,
+                                   LayerStack::kMaskSlot, LayerStack::kRangeSlot,
+                                   LayerStack::kFirstLayer};
+
+bool FitsFormat(const SlotBitmap* bitmap, const SlotFormat& format) {
+    return bitmap && bitmap->width == format.header.biWidth &&
+           bitmap->height == format.header.biHeight;
+}
+
+std::optional<DocumentSlots> MakeDocumentSlots(const LayerStack& stack, const SlotFormat& format) {
+    DocumentSlots s;
+    for (int i = 0; i < 5; ++i) {
+        if (FitsFormat(stack.Bitmap(kDocumentSlots[i]), format)) continue;
+        s.bitmaps[i] = LayerStack::MakeBitmap(format, false);
+        if (!s.bitmaps[i]) return std::nullopt;
+    }
     return s;
+}
+
+BitmapHandle Install(LayerStack& stack, DocumentSlots& slots, int i) {
+    if (!slots.bitmaps[i]) return stack.Bitmap(kDocumentSlots[i]);
+    return stack.InstallBitmap(kDocumentSlots[i], std::move(slots.bitmaps[i]));
 }
 
 void InstallDocumentSlots(DocumentState& doc, DocumentSlots slots) {
     LayerStack& stack = *doc.layerStack;
     const SlotBitmap* display = stack.Bitmap(LayerStack::kDisplaySlot);
-    doc.compositeBitmap =
-        stack.InstallBitmap(LayerStack::kCompositeSlot, std::move(slots.composite));
+    doc.compositeBitmap = Install(stack, slots, 0);
     LayerStack::CopyBitmap(doc.compositeBitmap, display);
-    FillBitmap(stack.InstallBitmap(LayerStack::kScratchSlot, std::move(slots.scratch)),
-               doc.transparentColour);
+    FillBitmap(Install(stack, slots, 1), doc.transparentColour);
     stack.maskEnabled = 0;
-    FillBitmap(stack.InstallBitmap(LayerStack::kMaskSlot, std::move(slots.mask)), 0xFFFFFF);
-    FillBitmap(stack.InstallBitmap(LayerStack::kRangeSlot, std::move(slots.range)),
-               doc.transparentColour);
-    LayerStack::CopyBitmap(stack.InstallBitmap(LayerStack::kFirstLayer, std::move(slots.layer)),
-                           display);
+    FillBitmap(Install(stack, slots, 2), 0xFFFFFF);
+    FillBitmap(Install(stack, slots, 3), doc.transparentColour);
+    LayerStack::CopyBitmap(Install(stack, slots, 4), display);
 }
 
 void ResetToOneLayer(DocumentState& doc) {
@@ -75,7 +89,7 @@ bool StartDocument(DocumentState& doc) {
     const SlotFormat* format = stack ? stack->Format(0) : nullptr;
     std::optional<DocumentSlots> slots;
     if (CanHoldDocument(stack) && format && stack->Bitmap(LayerStack::kDisplaySlot))
-        slots = MakeDocumentSlots(*format);
+        slots = MakeDocumentSlots(*stack, *format);
     if (!slots) {
         // Without every work slot no tool could run safely: stay without a document.
         doc.documentBitmap = nullptr;
@@ -90,7 +104,7 @@ bool StartDocumentWith(DocumentState& doc, std::unique_ptr<SlotBitmap> picture) 
     LayerStack* stack = doc.layerStack.get();
     if (!CanHoldDocument(stack) || !picture) return false;
     const int width = picture->width, height = picture->height;
-    std::optional<DocumentSlots> slots = MakeDocumentSlots(MakeSlotFormat(width, height));
+    std::optional<DocumentSlots> slots = MakeDocumentSlots(*stack, MakeSlotFormat(width, height));
     if (!slots || !stack->DefineFormat(0, width, height)) return false;
     stack->InstallBitmap(LayerStack::kDisplaySlot, std::move(picture));
     InstallDocumentSlots(doc, std::move(*slots));
