@@ -50,24 +50,19 @@ void SelectRange(RunningApp& run, int x0, int y0, int x1, int y1) {
     ASSERT_EQ(run.Doc().pendingOp, pending::kRangeSelected);
 }
 
-void StretchRotate(RunningApp& run, const char* width, const char* height, const char* angle) {
-    run.platform.dialogScript.push_back([=](HeadlessDialog& d) {
-        d.Type(1005, width);
-        d.Type(1006, height);
-        d.Type(1007, angle);
-        d.PressOk();
-    });
-    run.platform.PressKey(run.MainHandle(), 'R', true);
-}
-
+// An entry accepted reaches the edited layer as one step of its history, even one that
+// changes no pixel; a turn of -360° is a little short of a whole one.
 TEST(TransformMenu, StretchAndRotateRefusesEntriesOutsideTheirRanges) {
+    const COLORREF unchanged = Place(99, 79);
     const struct {
         int control;
         const char* text;
         bool accepted;
-    } cases[] = {{1005, "0.01", true},   {1005, "0.0099", false}, {1006, "1000000", true},
-                 {1006, "1e6+1", false}, {1007, "-360", true},    {1007, "360.5", false},
-                 {1007, "1/2", false}};
+        COLORREF corner;  // at (99, 79)
+    } cases[] = {{1005, "100", true, unchanged},      {1005, "0.01", true, kTransparentColour},
+                 {1005, "0.0099", false, unchanged},  {1006, "1000000", true, Place(99, 40)},
+                 {1006, "1000001", false, unchanged}, {1007, "-360", true, Place(99, 78)},
+                 {1007, "360.5", false, unchanged},   {1007, "1/2", false, unchanged}};
     for (const auto& c : cases) {
         RunningApp run;
         Picture(run);
@@ -90,22 +85,8 @@ TEST(TransformMenu, StretchAndRotateRefusesEntriesOutsideTheirRanges) {
             EXPECT_EQ(run.platform.MessageBoxes().back().type & 0xF0, mb::kIconExclamation);
         }
         EXPECT_EQ(UndoPosition(run.Doc()), c.accepted ? 2 : 1) << c.text;
-    }
-}
-
-// 100 %, 100 % and 0° change no pixel, yet are a step of the history like any stretch.
-TEST(TransformMenu, StretchAndRotateChangesTheEditedLayerAsOneStep) {
-    const struct {
-        const char* percent;
-        COLORREF corner;  // at (99, 79)
-    } cases[] = {{"200", Place(74, 59)}, {"100", Place(99, 79)}};
-    for (const auto& c : cases) {
-        RunningApp run;
-        Picture(run);
-        StretchRotate(run, c.percent, c.percent, "0");
-        EXPECT_EQ(Pixel(run, LayerStack::kFirstLayer, 99, 79), c.corner) << c.percent;
-        EXPECT_EQ(Pixel(run, LayerStack::kDisplaySlot, 99, 79), c.corner) << c.percent;
-        EXPECT_EQ(UndoPosition(run.Doc()), 2) << c.percent;
+        EXPECT_EQ(Pixel(run, LayerStack::kFirstLayer, 99, 79), c.corner) << c.text;
+        EXPECT_EQ(Pixel(run, LayerStack::kDisplaySlot, 99, 79), c.corner) << c.text;
     }
 }
 
@@ -117,7 +98,6 @@ TEST(TransformMenu, FlipsTurnTheRangeIfThereIsOneElseTheLayer) {
         int key;
         Point at, from;
     } cases[] = {{"layer, left-right", false, 'R', {0, 5}, {99, 5}},
-                 {"layer, top-bottom", false, 'U', {3, 0}, {3, 79}},
                  {"range, left-right", true, 'R', {10, 20}, {39, 20}},
                  {"range, top-bottom", true, 'U', {10, 20}, {10, 59}}};
     for (const auto& c : cases) {
@@ -146,75 +126,66 @@ TEST(TransformMenu, ATurnedFloatingRangeLeavesNoTraceOfItsOldSelf) {
     Mouse(run, wm::kLButtonDown, 25, 40);
     Mouse(run, wm::kLButtonUp, 25, 40);
     ASSERT_EQ(run.Doc().pendingOp, pending::kRangeFloating);
-    StretchRotate(run, "100", "100", "30");
+    run.platform.dialogScript.push_back([](HeadlessDialog& d) {
+        d.Type(1007, "30");
+        d.PressOk();
+    });
+    run.platform.PressKey(run.MainHandle(), 'R', true);
     EXPECT_EQ(Pixel(run, LayerStack::kDisplaySlot, 10, 20), kTransparentColour);
     run.Main().EndPendingOperation(0);
     EXPECT_EQ(Pixel(run, LayerStack::kDisplaySlot, 10, 20), kTransparentColour);
     EXPECT_EQ(Pixel(run, LayerStack::kFirstLayer, 10, 20), kTransparentColour);
 }
 
-TEST(TransformMenu, ResizeCutsOrExtendsTheCanvasAfterAskingAndForgetsTheHistory) {
+// Resize (by the dialog's width) and trim (to the range) cut or extend the canvas once the
+// user agrees to lose the history: zoom 1, nothing pending, and the picture counts as changed.
+TEST(TransformMenu, ResizeAndTrimCutOrExtendTheCanvasOnceAgreed) {
     const struct {
         const char* name;
-        const char* width;
+        const char* width;  // resize to this width, or trim when null
         bool centre;
+        Rect drag;  // trim: the range, corner to corner
         int answer;
-        int widthAfter;
-        Point at;
+        Point size, at;
         std::optional<Point> from;  // none: transparentColour
     } cases[] = {
-        {"narrower, centred", "60", true, answer::kYes, 60, {0, 0}, Point{20, 0}},
-        {"narrower, at the left", "60", false, answer::kYes, 60, {59, 79}, Point{59, 79}},
-        {"one wider, centred", "101", true, answer::kYes, 101, {100, 0}, std::nullopt},
-        {"same size", "100", true, answer::kYes, 100, {0, 0}, Point{0, 0}},
-        {"not agreed", "60", true, answer::kNo, 100, {0, 0}, Point{0, 0}},
+        {"narrower, centred", "60", true, {}, answer::kYes, {60, 80}, {0, 0}, Point{20, 0}},
+        {"narrower, at the left", "60", false, {}, answer::kYes, {60, 80}, {59, 79}, Point{59, 79}},
+        {"one wider, centred", "101", true, {}, answer::kYes, {101, 80}, {100, 0}, std::nullopt},
+        {"same size", "100", true, {}, answer::kYes, {100, 80}, {0, 0}, Point{0, 0}},
+        {"not agreed", "60", true, {}, answer::kNo, {100, 80}, {0, 0}, Point{0, 0}},
+        {"trim", nullptr, 0, {10, 20, 40, 60}, answer::kYes, {30, 40}, {0, 0}, Point{10, 20}},
+        {"trim beyond", nullptr, 0, {90, 70, 110, 90}, answer::kYes, {20, 20}, {10, 10}, {}},
     };
     for (const auto& c : cases) {
         RunningApp run;
         Picture(run);
-        run.platform.PressKey(run.MainHandle(), 0x22);  // zoom 2
+        if (c.width) {
+            run.platform.PressKey(run.MainHandle(), 0x22);  // zoom 2
+            run.platform.dialogScript.push_back([&](HeadlessDialog& d) {
+                EXPECT_TRUE(d.Checked(1004));
+                d.Type(1001, c.width);
+                if (!c.centre) d.Click(1004);
+                d.PressOk();
+            });
+        } else {
+            SelectRange(run, c.drag.x, c.drag.y, c.drag.width, c.drag.height);
+        }
         run.Doc().modified = 0;
-        run.platform.dialogScript.push_back([&](HeadlessDialog& d) {
-            EXPECT_TRUE(d.Checked(1004));
-            d.Type(1001, c.width);
-            if (!c.centre) d.Click(1004);
-            d.PressOk();
-        });
         run.platform.answers.push_back(c.answer);
-        run.platform.PressKey(run.MainHandle(), 'E', true);
+        run.platform.SendCommand(run.MainHandle(), c.width ? cmd::kResizeCanvas : cmd::kTrim);
         EXPECT_EQ(run.platform.MessageBoxes().back().text, kQuestion) << c.name;
         EXPECT_EQ(run.platform.MessageBoxes().back().caption, "警告！！") << c.name;
-        const bool changed = c.widthAfter != 100;
-        EXPECT_EQ(run.Doc().layerStack->Width(0), c.widthAfter) << c.name;
+        EXPECT_EQ(run.Doc().layerStack->Width(0), c.size.x) << c.name;
+        EXPECT_EQ(run.Doc().layerStack->Height(0), c.size.y) << c.name;
         const COLORREF want = c.from ? Place(c.from->x, c.from->y) : kTransparentColour;
         for (int slot : {LayerStack::kFirstLayer, LayerStack::kDisplaySlot})
             EXPECT_EQ(Pixel(run, slot, c.at.x, c.at.y), want) << c.name << " slot " << slot;
-        EXPECT_EQ(run.Doc().zoom, changed ? 1.0f : 2.0f) << c.name;
+        const bool changed = c.size.x != 100 || c.size.y != 80;
         EXPECT_EQ(UndoPosition(run.Doc()), changed ? 0 : 1) << c.name;
         EXPECT_EQ(run.Doc().modified, changed ? 1 : 0) << c.name;
-    }
-}
-
-// The canvas becomes the range, taken from the layers; beyond the picture it grows.
-TEST(TransformMenu, TrimMakesTheRangeTheCanvas) {
-    const struct {
-        const char* name;
-        Rect drag;
-        Point size, at;
-        std::optional<Point> from;
-    } cases[] = {{"inside", {10, 20, 40, 60}, {30, 40}, {0, 0}, Point{10, 20}},
-                 {"beyond", {90, 70, 110, 90}, {20, 20}, {10, 10}, std::nullopt}};
-    for (const auto& c : cases) {
-        RunningApp run;
-        Picture(run);
-        SelectRange(run, c.drag.x, c.drag.y, c.drag.width, c.drag.height);
-        run.platform.SendCommand(run.MainHandle(), cmd::kTrim);
-        EXPECT_EQ(run.platform.MessageBoxes().back().text, kQuestion) << c.name;
-        EXPECT_EQ(run.Doc().layerStack->Width(0), c.size.x) << c.name;
-        EXPECT_EQ(run.Doc().layerStack->Height(0), c.size.y) << c.name;
-        EXPECT_EQ(Pixel(run, LayerStack::kFirstLayer, c.at.x, c.at.y),
-                  c.from ? Place(c.from->x, c.from->y) : kTransparentColour)
-            << c.name;
+        if (!changed) continue;
+        EXPECT_EQ(run.Doc().zoom, 1.0f) << c.name;
         EXPECT_EQ(run.Doc().pendingOp, pending::kNone) << c.name;
         EXPECT_EQ(run.Main().Info().values.mode, 0) << c.name;
     }

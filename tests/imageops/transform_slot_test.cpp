@@ -21,7 +21,7 @@ struct Params {
     int centreX = kSlotMiddle, centreY = kSlotMiddle, smooth = 0;
 };
 
-// The plain description, one pixel at a time: every source point from the whole formula.
+// The plain per-pixel formula: every source point from the whole formula.
 std::vector<std::uint8_t> PlainTransform(const TestCanvas& canvas, int slot, COLORREF fill,
                                          const Params& p) {
     std::vector<std::uint8_t> out = canvas.Bytes(slot);
@@ -65,7 +65,7 @@ std::vector<std::uint8_t> PlainTransform(const TestCanvas& canvas, int slot, COL
     return out;
 }
 
-TEST(TransformSlot, MatchesThePlainDescriptionOnRandomPictures) {
+TEST(TransformSlot, MatchesThePlainFormulaOnRandomPictures) {
     std::mt19937 rng(7);
     const double angles[] = {0.0, 90.0, -180.0, 45.0, 360.0};
     const double scales[] = {0.0, 0.01, 0.5, 1.0, 1.0, 2.0, 3.7};
