@@ -78,6 +78,8 @@ TEST(TransformMenu, StretchAndRotateRefusesEntriesOutsideTheirRanges) {
             if (open) d.PressCancel();
         });
         run.platform.PressKey(run.MainHandle(), 'R', true);
+        EXPECT_EQ(run.platform.Dialogs().back().templateId, 136);
+        EXPECT_TRUE(run.platform.Dialogs().back().faults.empty());
         EXPECT_EQ(open, !c.accepted) << c.text;
         if (!c.accepted) {
             EXPECT_EQ(focus, c.control) << c.text;
