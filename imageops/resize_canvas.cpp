@@ -32,22 +32,37 @@ std::vector<std::unique_ptr<SlotBitmap>> MakeBitmaps(std::size_t count, const Sl
     return bitmaps;
 }
 
-// The target filled with the fill colour, then the part of the source that reaches it
-// copied row by row, shifted by the offset.
+// A row of the fill colour as long as a row of the target.
+std::vector<std::uint8_t> FillRow(int width, COLORREF fill) {
+    std::vector<std::uint8_t> row(3 * static_cast<std::size_t>(width));
+    for (std::size_t i = 0; i < row.size(); i += 3)
+        StorePixel(row.data() + i, fill);
+    return row;
+}
+
+// Each target row takes the part of the source row that reaches it, shifted by the offset,
+// and the fill colour around it; every byte is written once.
 void CopyShifted(SlotBitmap& target, const ConstSlotView& source, long long offsetX,
-                 long long offsetY, COLORREF fill) {
-    FillBitmap(&target, fill);
-    if (!source) return;
-    const long long left = std::max(0LL, -offsetX);
-    const long long right = std::min<long long>(target.width, source.width - offsetX);
-    if (left >= right) return;
+                 long long offsetY, const std::vector<std::uint8_t>& fill) {
+    const long long left = std::clamp(-offsetX, 0LL, static_cast<long long>(target.width));
+    const long long right =
+        std::clamp(source.width - offsetX, left, static_cast<long long>(target.width));
     for (int y = 0; y < target.height; ++y) {
+        std::uint8_t* row =
+            target.pixels.get() + LayerStack::PixelOffset(target.stride, target.height, 0, y);
+        // The padding is cleared so that files written from the slot do not vary.
+        std::memset(row + fill.size(), 0, static_cast<std::size_t>(target.stride) - fill.size());
         const long long sy = y + offsetY;
-        if (sy < 0 || sy >= source.height) continue;
-        std::memcpy(target.pixels.get() + LayerStack::PixelOffset(target.stride, target.height,
-                                                                  static_cast<int>(left), y),
+        if (!source || sy < 0 || sy >= source.height || left == right) {
+            std::memcpy(row, fill.data(), fill.size());
+            continue;
+        }
+        std::memcpy(row, fill.data(), 3 * static_cast<std::size_t>(left));
+        std::memcpy(row + 3 * left,
                     source.At(static_cast<int>(left + offsetX), static_cast<int>(sy)),
                     3 * static_cast<std::size_t>(right - left));
+        std::memcpy(row + 3 * right, fill.data(),
+                    fill.size() - 3 * static_cast<std::size_t>(right));
     }
 }
 
@@ -73,9 +88,9 @@ bool ResizeCanvas(DocumentState& doc, int offsetX, int offsetY, int newWidth, in
     const std::vector<int> kept = KeptSlots(doc);
     auto bitmaps = MakeBitmaps(kept.size() + 1, MakeSlotFormat(newWidth, newHeight));
     if (bitmaps.empty()) return false;
+    const std::vector<std::uint8_t> fill = FillRow(newWidth, doc.transparentColour);
     for (std::size_t i = 0; i < kept.size(); ++i) {
-        CopyShifted(*bitmaps[i], ViewOf(std::as_const(stack), kept[i], 0), offsetX, offsetY,
-                    doc.transparentColour);
+        CopyShifted(*bitmaps[i], ViewOf(std::as_const(stack), kept[i], 0), offsetX, offsetY, fill);
         stack.InstallBitmap(kept[i], std::move(bitmaps[i]));
     }
     FillBitmap(bitmaps.back().get(), doc.transparentColour);
