@@ -39,12 +39,12 @@ constexpr CommandRow kCommands[] = {
     {cmd::kShowCurveSettings, ShowCurveSettingsCommand, nullptr, CurveSettingsShown},
     {cmd::kGuideLine, GuideLineCommand, nullptr, GuideLineOn},
     // 変形
-    {cmd::kFlipLeftRight, nullptr, HasDocument, nullptr},
-    {cmd::kFlipTopBottom, nullptr, HasDocument, nullptr},
-    {cmd::kStretchRotate, nullptr, HasDocument, nullptr},
+    {cmd::kFlipLeftRight, FlipLeftRightCommand, HasDocument, nullptr},
+    {cmd::kFlipTopBottom, FlipTopBottomCommand, HasDocument, nullptr},
+    {cmd::kStretchRotate, StretchRotateCommand, HasDocument, nullptr},
     {cmd::kBlur, BlurCommand, nullptr, nullptr},
-    {cmd::kResizeCanvas, nullptr, IdleWithDocument, nullptr},
-    {cmd::kTrim, nullptr, HasSelectedRange, nullptr},
+    {cmd::kResizeCanvas, ResizeCanvasCommand, IdleWithDocument, nullptr},
+    {cmd::kTrim, TrimCommand, HasSelectedRange, nullptr},
     // オプション
     {cmd::kBrushSettings, BrushSettingsCommand, IdleWithDocument, nullptr},
     {cmd::kSpraySettings, SpraySettingsCommand, IdleWithDocument, nullptr},

@@ -33,7 +33,12 @@ void ShowCurveSettingsCommand(TDaubWindow& window);
 void GuideLineCommand(TDaubWindow& window);
 
 // 変形 (transform_menu.cpp)
+void FlipLeftRightCommand(TDaubWindow& window);
+void FlipTopBottomCommand(TDaubWindow& window);
+void StretchRotateCommand(TDaubWindow& window);
 void BlurCommand(TDaubWindow& window);
+void ResizeCanvasCommand(TDaubWindow& window);
+void TrimCommand(TDaubWindow& window);
 
 // オプション (options_menu.cpp)
 void BrushSettingsCommand(TDaubWindow& window);
