@@ -374,28 +374,32 @@ BOOL CALLBACK FirstEdit(HWND hwnd, LPARAM lParam) {
     return FALSE;
 }
 
-struct DialogQuery {
+struct ClassQuery {
     DWORD processId;
+    const wchar_t* className;
     HWND found = nullptr;
 };
 
-BOOL CALLBACK MatchDialog(HWND hwnd, LPARAM lParam) {
-    auto* query = reinterpret_cast<DialogQuery*>(lParam);
+// A visible window of the class that is none of the program's own dialogs.
+BOOL CALLBACK MatchClass(HWND hwnd, LPARAM lParam) {
+    auto* query = reinterpret_cast<ClassQuery*>(lParam);
     DWORD processId = 0;
     GetWindowThreadProcessId(hwnd, &processId);
     if (processId != query->processId || !IsWindowVisible(hwnd)) return TRUE;
-    if (ClassOf(hwnd) != L"#32770" || TextOf(hwnd) == L"ツール" || TextOf(hwnd) == L"パレット" ||
-        TextOf(hwnd) == L"曲線設定")
+    const std::wstring title = TextOf(hwnd);
+    if (ClassOf(hwnd) != query->className || title == L"ツール" || title == L"パレット" ||
+        title == L"曲線設定")
         return TRUE;
     query->found = hwnd;
     return FALSE;
 }
 
-// The system's open dialog, whatever its title in this language.
-HWND WaitForFileDialog(const Copy& copy) {
+// The system's open dialog ("#32770", whatever its title in this language) or a popup menu
+// ("#32768") of the copy; null when none comes in time.
+HWND WaitForClass(const Copy& copy, const wchar_t* className) {
     for (DWORD waited = 0; waited < kStartLimitMs; waited += 50) {
-        DialogQuery query{copy.process.dwProcessId};
-        EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&query));
+        ClassQuery query{copy.process.dwProcessId, className};
+        EnumWindows(MatchClass, reinterpret_cast<LPARAM>(&query));
         if (query.found) return query.found;
         Sleep(50);
     }
@@ -440,7 +444,7 @@ void CheckOpen(const Copy& copy, HWND main) {
         std::fclose(file);
     }
     PostMessageW(main, WM_COMMAND, 40001, 0);
-    HWND dialog = WaitForFileDialog(copy);
+    HWND dialog = WaitForClass(copy, L"#32770");
     Report(dialog != nullptr, "ビットマップを開く shows the open dialog");
     if (!dialog) return;
     HWND edit = nullptr;
@@ -459,21 +463,6 @@ void CheckOpen(const Copy& copy, HWND main) {
     DeleteFileW(path.c_str());
 }
 
-struct PopupQuery {
-    DWORD processId;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchPopupMenu(HWND hwnd, LPARAM lParam) {
-    auto* query = reinterpret_cast<PopupQuery*>(lParam);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(hwnd, &processId);
-    if (processId != query->processId || !IsWindowVisible(hwnd) || ClassOf(hwnd) != L"#32768")
-        return TRUE;
-    query->found = hwnd;
-    return FALSE;
-}
-
 // 新規レイヤー from the layer window's popup: a right click on the list, the first item
 // chosen with the keyboard; the new row shows with its red visibility cell.
 void CheckNewLayerFromPopup(const Copy& copy) {
@@ -484,12 +473,7 @@ void CheckNewLayerFromPopup(const Copy& copy) {
     Report(ClientPixel(layers, 10, 50) != red, "before: one row in the list");
     PostMessageW(layers, WM_RBUTTONDOWN, MK_RBUTTON, At(100, 120));
     PostMessageW(layers, WM_RBUTTONUP, 0, At(100, 120));
-    HWND menu = nullptr;
-    for (int tries = 0; tries < 100 && !menu; ++tries, Sleep(50)) {
-        PopupQuery query{copy.process.dwProcessId};
-        EnumWindows(MatchPopupMenu, reinterpret_cast<LPARAM>(&query));
-        menu = query.found;
-    }
+    HWND menu = WaitForClass(copy, L"#32768");
     Report(menu != nullptr, "a right click on the list opens its popup menu");
     if (!menu) return;
     PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
