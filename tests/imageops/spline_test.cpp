@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdlib>
 #include <vector>
 
 namespace daub {
@@ -29,29 +27,6 @@ TEST(Spline, ChordLengthNaturalCubic) {
         const SplinePoint p = EvaluateSpline(table, c.s);
         EXPECT_NEAR(p.x, c.x, 1e-12) << c.s;
         EXPECT_NEAR(p.y, c.y, 1e-12) << c.s;
-    }
-}
-
-// A step of no length leaves the spline defined: near the points, and still ending at the
-// last one.
-TEST(Spline, CoincidingPointsKeepItDefined) {
-    const struct {
-        const char* name;
-        std::vector<double> x, y;
-    } cases[] = {
-        {"a point repeated", {5, 5, 10, 10, 20}, {5, 5, 0, 0, 5}},
-        {"all in one place", {7, 7, 7}, {3, 3, 3}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const SplineTable table = Built(c.x, c.y);
-        for (int k = 0; k <= 100; ++k) {
-            const SplinePoint p = EvaluateSpline(table, k / 100.0);
-            ASSERT_TRUE(std::abs(p.x) < 100 && std::abs(p.y) < 100) << k;
-        }
-        const SplinePoint end = EvaluateSpline(table, 1.0);
-        EXPECT_NEAR(end.x, c.x.back(), 1e-9);
-        EXPECT_NEAR(end.y, c.y.back(), 1e-9);
     }
 }
 

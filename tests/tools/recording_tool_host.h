@@ -39,9 +39,6 @@ struct ToolBench : ToolHost {
     void ShowPendingState(int state) override {
         calls.push_back("pending " + std::to_string(state));
     }
-    void Warn(const std::string& text, const std::string& caption) override {
-        calls.push_back("warn " + text + " / " + caption);
-    }
 
     LayerStack& Stack() { return *doc.layerStack; }
     std::vector<std::uint8_t> Bytes(int slot) const {
