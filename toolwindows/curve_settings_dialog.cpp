@@ -33,9 +33,8 @@ std::string OffsetText(double value) {
     return error == std::errc() ? std::string(buffer, end) : "0";
 }
 
-}  // namespace
-
-int CurveFactorFromText(const std::string& text) {
+// A segment factor as typed: a whole number, signed, else 0; never below 2.
+int FactorFromText(const std::string& text) {
     const std::string number = Trimmed(text);
     const char* begin = number.data() + (!number.empty() && number[0] == '+' ? 1 : 0);
     int value = 0;
@@ -44,17 +43,22 @@ int CurveFactorFromText(const std::string& text) {
     return std::max(value, kLowestFactor);
 }
 
-double CurveOffsetFromText(const std::string& text) {
+// An offset as typed: the number its first 63 characters begin with, else 0; one beyond
+// doubles (or not a number at all) counts as 0 too.
+double OffsetFromText(const std::string& text) {
     const std::string head = text.substr(0, kOffsetLength);
     const double value = std::strtod(head.c_str(), nullptr);
     return std::isfinite(value) ? value : 0.0;
 }
 
+}  // namespace
+
 CurveSettingsDialog::CurveSettingsDialog(Platform& platform)
     : SatelliteDialog(platform, kTemplate, notify::kCurveSettings) {}
 
 std::optional<std::intptr_t> CurveSettingsDialog::HandleMessage(const Message& message) {
-    DialogControls* controls = Handle() ? GetPlatform().ModelessControls(Handle()) : nullptr;
+    const bool mine = message.id == wm::kInitDialog || message.id == wm::kCommand;
+    DialogControls* controls = mine ? GetPlatform().ModelessControls(Handle()) : nullptr;
     if (message.id == wm::kInitDialog && controls) Load(*controls);
     if (message.id == wm::kCommand && controls && !loading_ &&
         Take(*controls, LowWord(message.wParam), HighWord(message.wParam))) {
@@ -80,13 +84,13 @@ bool CurveSettingsDialog::Take(DialogControls& controls, int control, int notifi
     const bool edited = notification == kEditChanged;
     const bool clicked = notification == kButtonClicked;
     if (edited && control == IDC_CURVE_RANGE_UPPER)
-        settings.values[0] = CurveFactorFromText(controls.Text(control));
+        settings.values[0] = FactorFromText(controls.Text(control));
     else if (edited && control == IDC_CURVE_RANGE_LOWER)
-        settings.values[1] = CurveFactorFromText(controls.Text(control));
+        settings.values[1] = FactorFromText(controls.Text(control));
     else if (edited && control == IDC_CURVE_ERROR_X)
-        settings.reals[0] = CurveOffsetFromText(controls.Text(control));
+        settings.reals[0] = OffsetFromText(controls.Text(control));
     else if (edited && control == IDC_CURVE_ERROR_Y)
-        settings.reals[1] = CurveOffsetFromText(controls.Text(control));
+        settings.reals[1] = OffsetFromText(controls.Text(control));
     else if (clicked && control == IDC_CURVE_FIX_START)
         settings.values[2] = controls.Checked(control) ? 1 : 0;
     else if (clicked && control == IDC_CURVE_FIX_END)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "document/document_state.h"
 #include "platform/dialog_model.h"
 #include "resources/resource_ids.h"
@@ -28,11 +26,5 @@ class CurveSettingsDialog : public SatelliteDialog {
 
     bool loading_ = false;
 };
-
-// A segment factor as typed: a whole number, signed, else 0; never below 2.
-int CurveFactorFromText(const std::string& text);
-// An offset as typed: the number its first 63 characters begin with, else 0; a number too
-// large for a double (or not a number at all) counts as 0 too.
-double CurveOffsetFromText(const std::string& text);
 
 }  // namespace daub

@@ -101,7 +101,6 @@ TEST(MainWindowCurve, TheLimitMessageOpensWithoutTheCapture) {
     EXPECT_EQ(box.text, "点の数が限界です。");
     EXPECT_EQ(box.caption, "注意");
     EXPECT_FALSE(box.capture);
-    EXPECT_EQ(run.Doc().leftDragging, 0);
     Mouse(run, wm::kLButtonUp, 41, 41);
     Click(run, 2, 2);  // nor is a point taken to be dragged
     EXPECT_EQ(run.platform.MessageBoxes().size(), 2u);
