@@ -36,6 +36,9 @@ class CanvasToolHost final : public ToolHost {
     void ColoursChanged() override { window_.ShowColours(); }
     void ToolChanged() override { window_.ShowLeftTool(); }
     void StepZoom(bool in, Point anchor) override { window_.StepZoom(in, anchor); }
+    void Warn(const std::string& text, const std::string& caption) override {
+        window_.Warn(text, caption);
+    }
 
   private:
     TDaubWindow& window_;

@@ -24,6 +24,11 @@ bool HasRange(const DocumentState& doc, const CommandContext&) {
     return pending::IsRange(doc.pendingOp);
 }
 
+bool HasRangeOrPlacedPoints(const DocumentState& doc, const CommandContext& context) {
+    return HasRange(doc, context) || doc.pendingOp == pending::kCurvePlacing ||
+           doc.pendingOp == pending::kPolylinePlacing;
+}
+
 bool HasSelectedRange(const DocumentState& doc, const CommandContext&) {
     return doc.pendingOp == pending::kRangeSelected;
 }

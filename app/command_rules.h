@@ -23,6 +23,8 @@ bool CanRedo(const DocumentState& doc, const CommandContext& context);
 bool HasNonEmptySelection(const DocumentState& doc, const CommandContext& context);
 bool ClipboardHasBitmap(const DocumentState& doc, const CommandContext& context);
 bool HasRange(const DocumentState& doc, const CommandContext& context);
+// A range, or curve points that the Delete key (this command's accelerator) takes back.
+bool HasRangeOrPlacedPoints(const DocumentState& doc, const CommandContext& context);
 bool HasSelectedRange(const DocumentState& doc, const CommandContext& context);
 bool HasDocument(const DocumentState& doc, const CommandContext& context);
 bool IdleWithDocument(const DocumentState& doc, const CommandContext& context);

@@ -30,7 +30,7 @@ constexpr CommandRow kCommands[] = {
     {cmd::kRedo, RedoCommand, CanRedo, nullptr},
     {cmd::kCopy, nullptr, HasNonEmptySelection, nullptr},
     {cmd::kPaste, nullptr, ClipboardHasBitmap, nullptr},
-    {cmd::kDeleteRange, nullptr, HasRange, nullptr},
+    {cmd::kDeleteRange, DeleteRangeCommand, HasRangeOrPlacedPoints, nullptr},
     {cmd::kSelectAll, nullptr, HasDocument, nullptr},
     // 表示
     {cmd::kShowToolbox, ShowToolboxCommand, nullptr, ToolboxShown},

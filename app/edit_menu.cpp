@@ -1,4 +1,4 @@
-// The edit menu: undo and redo of the edited layer.
+// The edit menu: undo and redo of the edited layer, deleting.
 #include "app/main_window.h"
 #include "app/menu_commands.h"
 #include "app/platform_message_sink.h"
@@ -21,6 +21,14 @@ void RedoCommand(TDaubWindow& window) {
     window.EndPendingOperation(0);
     if (Redo(doc)) window.CompositeDocument();
     window.Repaint();
+}
+
+// Delete is this command's accelerator; while curve points are being placed it takes back
+// the last one.
+void DeleteRangeCommand(TDaubWindow& window) {
+    constexpr int kVkDelete = 0x2E;
+    if (window.KeyToLeftTool(kVkDelete)) return;
+    // Deleting the range itself comes with the range commands.
 }
 
 }  // namespace daub

@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/platform_message_sink.h"
 #include "files/undo_files.h"
+#include "platform/message_box.h"
 #include "platform/platform.h"
 #include "tools/floating_range.h"
 
@@ -63,12 +64,20 @@ std::intptr_t TDaubWindow::OnLeftButtonDown(const Message& message) {
 }
 
 // A right press puts a floating range down whatever the tool; while a range or a curve is
-// open the curve tools take the right button, so no other tool starts.
+// open the curve tools take the right button, so no other tool starts. A curve's press takes
+// its snapshot before the capture, as every press does.
 std::intptr_t TDaubWindow::OnRightButtonDown(const Message& message) {
     if (doc.leftDragging || doc.rightDragging || !doc.HasDocument()) return 0;
     const Point view = ViewPoint(message);
     CanvasTool& tool = tools_.For(doc.rightTool);
     rightToolEngaged_ = false;
+    CanvasTool& leftTool = tools_.For(doc.leftTool);
+    if (leftTool.TakesRightButton(doc)) {
+        leftTool.Press(doc, Host(), EventAt(ToolPhase::RightPress, view));
+        BeginDrag(doc.rightDragging, tool.PressCursor(false));
+        rightToLeftTool_ = true;
+        return 0;
+    }
     if (doc.pendingOp == pending::kRangeFloating) CommitFloatingRange(doc, Host());
     const bool refused =
         (doc.pendingOp > 0 && doc.pendingOp < pending::kLineDragged) || BeyondCanvas(doc, view);
@@ -125,7 +134,12 @@ std::intptr_t TDaubWindow::OnLeftButtonUp(const Message& message) {
 std::intptr_t TDaubWindow::OnRightButtonUp(const Message& message) {
     if (doc.leftDragging || !doc.rightDragging) return 0;
     EndDrag(doc.rightDragging);
-    // The curve and polyline tools finish a right-button step here.
+    if (std::exchange(rightToLeftTool_, false)) {
+        if (doc.HasDocument())
+            tools_.For(doc.leftTool)
+                .Release(doc, Host(), EventAt(ToolPhase::RightRelease, ViewPoint(message)));
+        return 0;
+    }
     const bool engaged = std::exchange(rightToolEngaged_, false);
     if (!engaged || (doc.pendingOp > 0 && doc.pendingOp < pending::kLineDragged) ||
         !doc.HasDocument())
@@ -141,11 +155,24 @@ std::intptr_t TDaubWindow::OnCaptureChanged(const Message&) {
     if (!doc.leftDragging && !doc.rightDragging) return 0;
     doc.leftDragging = doc.rightDragging = 0;
     rightToolEngaged_ = false;
+    // A curve drawn by the right press would wait for a release that no longer comes.
+    if (std::exchange(rightToLeftTool_, false) && doc.HasDocument())
+        tools_.For(doc.leftTool)
+            .Release(doc, Host(), EventAt(ToolPhase::RightRelease, doc.lastPoint));
     if (pending::IsShape(doc.pendingOp) || doc.pendingOp == pending::kRangeDragged) {
         EndPendingOperation(0);
         Repaint();
     }
     return 0;
+}
+
+void TDaubWindow::Warn(const std::string& text, const std::string& caption) {
+    if (doc.leftDragging || doc.rightDragging) {
+        doc.leftDragging = doc.rightDragging = 0;
+        rightToolEngaged_ = rightToLeftTool_ = false;
+        GetPlatform().ReleaseCapture();
+    }
+    GetPlatform().ShowMessageBox(Handle(), text, caption, mb::kOk);
 }
 
 void TDaubWindow::EndDrag(int& dragging) {

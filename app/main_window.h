@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "app/configuration.h"
 #include "app/satellites.h"
@@ -60,6 +61,11 @@ class TDaubWindow : public Window {
     // selected, the shown ones marked. After anything that changes the layers.
     void ShowLayerList();
     void TakeSnapshot(SnapshotKind kind);
+    // A notice from a tool. A message box must not open under the mouse capture, so a drag
+    // in progress ends first and its release is ignored.
+    void Warn(const std::string& text, const std::string& caption);
+    // A key for the left tool; true when it took it.
+    bool KeyToLeftTool(int key);
     // The colour box and the toolbox take the document's colours; the toolbox its left tool.
     void ShowColours();
     void ShowLeftTool();
@@ -128,6 +134,8 @@ class TDaubWindow : public Window {
     // Whether the right press reached its tool. One refused while a range or a curve is
     // open, or beyond the picture, took no snapshot: its drag and release must not paint.
     bool rightToolEngaged_ = false;
+    // Whether the right press went to the left tool (a curve's drawing): its release does too.
+    bool rightToLeftTool_ = false;
     // Where the guide line crosses, in view coordinates, once the mouse has moved.
     std::optional<Point> guidePointer_;
     static const MessageEntry<TDaubWindow> kMessages[];

@@ -31,11 +31,13 @@ std::optional<std::intptr_t> TDaubWindow::OnKeyDown(const Message& message) {
             PutBackFloatingRange(doc, Host());
             return 0;
         default:
-            if (doc.HasDocument() &&
-                tools_.For(doc.leftTool).Key(doc, Host(), static_cast<int>(message.wParam)))
-                return 0;
+            if (KeyToLeftTool(static_cast<int>(message.wParam))) return 0;
             return std::nullopt;
     }
+}
+
+bool TDaubWindow::KeyToLeftTool(int key) {
+    return doc.HasDocument() && tools_.For(doc.leftTool).Key(doc, Host(), key);
 }
 
 Point TDaubWindow::AnchorOfZoomKeys() {

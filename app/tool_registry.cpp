@@ -1,5 +1,6 @@
 #include "app/tool_registry.h"
 
+#include "imageops/curve_tool.h"
 #include "imageops/spray_tool.h"
 #include "tools/brush_tool.h"
 #include "tools/eraser_tool.h"
@@ -32,9 +33,9 @@ ToolRegistry::ToolRegistry() {
     tools_.emplace_back(ToolKind::Spray, Make<SprayCanvasTool>());
     tools_.emplace_back(ToolKind::NoTool1900, Make<IdleTool>());
     tools_.emplace_back(ToolKind::Line, Make<ShapeCanvasTool>(ShapeKind::Line));
-    tools_.emplace_back(ToolKind::Curve, Make<IdleTool>());
+    tools_.emplace_back(ToolKind::Curve, Make<CurveCanvasTool>(CurveShape::Curve));
     tools_.emplace_back(ToolKind::Rectangle, Make<ShapeCanvasTool>(ShapeKind::Rectangle));
-    tools_.emplace_back(ToolKind::Polyline, Make<IdleTool>());
+    tools_.emplace_back(ToolKind::Polyline, Make<CurveCanvasTool>(CurveShape::Polyline));
     tools_.emplace_back(ToolKind::Ellipse, Make<ShapeCanvasTool>(ShapeKind::Ellipse));
     tools_.emplace_back(ToolKind::NoTool2500, Make<IdleTool>());
 }

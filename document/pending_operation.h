@@ -11,11 +11,13 @@ enum PendingOp : int {
     kRangeFloating = 3,
     kCurvePlacing = 10,
     kCurveDragging = 11,
+    kCurveDrawn = 12,
     kLineDragged = 20,
     kEllipseDragged = 30,
     kRectangleDragged = 40,
     kPolylinePlacing = 50,
     kPolylineDragging = 51,
+    kPolylineDrawn = 52,
 };
 
 inline bool IsRange(int op) {

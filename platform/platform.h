@@ -17,6 +17,7 @@ namespace daub {
 
 class Window;
 class DialogModel;
+class DialogControls;
 
 // A bitmap resource as 24-bit pixels: rows bottom-up, blue, green, red per pixel, each row
 // (3 * width + 3) & ~3 bytes.
@@ -116,6 +117,10 @@ class Platform {
     virtual WindowHandle CreateModelessDialog(Window& window, int templateId,
                                               WindowHandle owner) = 0;
     virtual int RunModalDialog(DialogModel& model, WindowHandle owner) = 0;
+    // The controls of a dialog made by CreateModelessDialog, from its WM_INITDIALOG on; what
+    // the user does to them reaches the dialog's object as WM_COMMAND. Null for any other
+    // window.
+    virtual DialogControls* ModelessControls(WindowHandle dialog) = 0;
     // The open or save dialog; nothing when the user cancels.
     virtual std::optional<std::string> AskFileName(WindowHandle owner,
                                                    const FileDialogRequest& request) = 0;

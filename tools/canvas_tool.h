@@ -26,6 +26,9 @@ class CanvasTool {
     virtual void Release(DocumentState&, ToolHost&, const ToolEvent&) {}
     // A key the window did not take for itself; true when the tool used it.
     virtual bool Key(DocumentState&, ToolHost&, int) { return false; }
+    // True while this left tool takes the right button for itself (its press and release,
+    // with right phases), whatever the right tool is.
+    virtual bool TakesRightButton(const DocumentState&) const { return false; }
     // The cursor shown from a press of the given button, and while the mouse moves with this
     // as the left tool; 0 keeps the cursor as it is.
     virtual int PressCursor(bool) const { return 0; }

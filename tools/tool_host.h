@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "document/document_state.h"
 #include "document/tool_kind.h"
 #include "document/undo_history.h"
@@ -26,6 +28,8 @@ class ToolHost {
     virtual void ToolChanged() {}
     // A zoom step with the canvas point under the anchor (view coordinates) kept there.
     virtual void StepZoom(bool, Point) {}
+    // A notice in a message box with an OK button; the press that led to it ends with it.
+    virtual void Warn(const std::string&, const std::string&) {}
 
   protected:
     ~ToolHost() = default;

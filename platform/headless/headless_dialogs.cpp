@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <utility>
 
+#include "platform/message.h"
 #include "platform/platform.h"
 
 namespace daub {
@@ -221,6 +222,12 @@ void HeadlessDialog::PickListItem(int control, const std::string& text) {
     }
     state->selection = static_cast<int>(it - state->items.begin());
     model_.OnCommand(*this, control, kListSelectionChanged);
+}
+
+void HeadlessModeless::Relay::OnCommand(DialogControls&, int control, int notification) {
+    const std::uintptr_t wParam = (static_cast<std::uintptr_t>(notification & 0xFFFF) << 16) |
+                                  static_cast<std::uintptr_t>(control & 0xFFFF);
+    platform_.SendWindowMessage(dialog_, {wm::kCommand, wParam, 0});
 }
 
 }  // namespace daub

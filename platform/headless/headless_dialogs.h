@@ -106,4 +106,35 @@ class HeadlessDialog : public DialogControls {
     mutable std::vector<std::string> faults_;
 };
 
+// A modeless dialog's controls, which the test types into and clicks like a modal one's;
+// every change reaches the dialog's window object as WM_COMMAND, as on Windows.
+class HeadlessModeless {
+  public:
+    HeadlessModeless(Platform& platform, int templateId, const DialogTemplate* dialogTemplate,
+                     WindowHandle handle)
+        : relay_(platform, templateId, handle),
+          controls_(platform, relay_, dialogTemplate, handle) {}
+
+    HeadlessDialog& Controls() { return controls_; }
+
+  private:
+    class Relay final : public DialogModel {
+      public:
+        Relay(Platform& platform, int templateId, WindowHandle dialog)
+            : platform_(platform), templateId_(templateId), dialog_(dialog) {}
+        int TemplateId() const override { return templateId_; }
+        void Load(DialogControls&) override {}
+        bool Save(DialogControls&) override { return true; }
+        void OnCommand(DialogControls&, int control, int notification) override;
+
+      private:
+        Platform& platform_;
+        int templateId_;
+        WindowHandle dialog_;
+    };
+
+    Relay relay_;
+    HeadlessDialog controls_;
+};
+
 }  // namespace daub

@@ -162,6 +162,7 @@ class HeadlessPlatform : public Platform {
 
     WindowHandle CreateModelessDialog(Window& window, int templateId, WindowHandle owner) override;
     int RunModalDialog(DialogModel& model, WindowHandle owner) override;
+    DialogControls* ModelessControls(WindowHandle dialog) override;
     std::optional<std::string> AskFileName(WindowHandle owner,
                                            const FileDialogRequest& request) override;
     std::optional<std::uint32_t> ChooseColour(WindowHandle owner, std::uint32_t initial) override;
@@ -237,6 +238,10 @@ class HeadlessPlatform : public Platform {
     std::string resourceFolder = BuiltResourceFolder();
     static std::string BuiltResourceFolder();
 
+    // The controls of a modeless dialog, for the user to type into and click; null for any
+    // other window.
+    HeadlessDialog* ModelessDialog(WindowHandle dialog);
+
     const std::vector<RecordedMessageBox>& MessageBoxes() const { return messageBoxes_; }
     const std::vector<RecordedDialog>& Dialogs() const { return dialogs_; }
     const std::vector<RecordedFileDialog>& FileDialogs() const { return fileDialogs_; }
@@ -277,6 +282,7 @@ class HeadlessPlatform : public Platform {
     std::vector<RecordedPopupMenu> popupMenus_;
     std::map<std::string, WindowClass> classes_;
     std::map<std::uintptr_t, HeadlessWindow> windows_;
+    std::map<std::uintptr_t, std::unique_ptr<HeadlessModeless>> modeless_;  // by window
     std::uintptr_t nextWindow_ = 1;
     std::deque<std::pair<WindowHandle, Message>> posted_;
     std::optional<int> quitCode_;

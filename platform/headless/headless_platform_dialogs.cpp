@@ -45,6 +45,8 @@ WindowHandle HeadlessPlatform::CreateModelessDialog(Window& window, int template
                               dialogTemplate->x + dialogTemplate->width,
                               dialogTemplate->y + dialogTemplate->height};
     }
+    modeless_[handle.value] =
+        std::make_unique<HeadlessModeless>(*this, templateId, dialogTemplate, handle);
     window.Attach(handle);
     Send(handle, {wm::kInitDialog, 0, 0});
     if ((record.spec.style & ws::kVisible) != 0 && Live(handle)) {
@@ -52,6 +54,15 @@ WindowHandle HeadlessPlatform::CreateModelessDialog(Window& window, int template
         MarkForPaint(record);
     }
     return handle;
+}
+
+HeadlessDialog* HeadlessPlatform::ModelessDialog(WindowHandle dialog) {
+    const auto found = modeless_.find(dialog.value);
+    return found != modeless_.end() && Live(dialog) ? &found->second->Controls() : nullptr;
+}
+
+DialogControls* HeadlessPlatform::ModelessControls(WindowHandle dialog) {
+    return ModelessDialog(dialog);
 }
 
 int HeadlessPlatform::RunModalDialog(DialogModel& model, WindowHandle owner) {

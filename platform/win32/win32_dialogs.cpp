@@ -102,6 +102,14 @@ WindowHandle Win32Platform::CreateModelessDialog(Window& window, int templateId,
                                        ModelessDialogProcedure, reinterpret_cast<LPARAM>(&window)));
 }
 
+DialogControls* Win32Platform::ModelessControls(WindowHandle dialog) {
+    HWND hwnd = ToHwnd(dialog);
+    if (!hwnd || ModelessDialogOf(hwnd) != hwnd) return nullptr;
+    std::unique_ptr<Win32DialogControls>& controls = modelessControls_[hwnd];
+    if (!controls) controls = std::make_unique<Win32DialogControls>(hwnd);
+    return controls.get();
+}
+
 // A dialog that could not be shown counts as cancelled: the caller changes nothing.
 int Win32Platform::RunModalDialog(DialogModel& model, WindowHandle owner) {
     RegisterCommonControls();

@@ -2,7 +2,11 @@
 
 #include "platform/win32/win32_api.h"
 
+#include <map>
+#include <memory>
+
 #include "platform/platform.h"
+#include "platform/win32/win32_dialog_controls.h"
 
 namespace daub {
 
@@ -66,6 +70,7 @@ class Win32Platform : public Platform {
     // win32_dialogs.cpp
     WindowHandle CreateModelessDialog(Window& window, int templateId, WindowHandle owner) override;
     int RunModalDialog(DialogModel& model, WindowHandle owner) override;
+    DialogControls* ModelessControls(WindowHandle dialog) override;
 
     // win32_common_dialogs.cpp
     std::optional<std::string> AskFileName(WindowHandle owner,
@@ -97,6 +102,9 @@ class Win32Platform : public Platform {
     HINSTANCE instance_;
     HACCEL accelerators_ = nullptr;
     HWND acceleratorTarget_ = nullptr;
+    // Made when first asked for; a handle used again by a later dialog finds controls that
+    // hold nothing but the handle.
+    std::map<HWND, std::unique_ptr<Win32DialogControls>> modelessControls_;
 };
 
 }  // namespace daub

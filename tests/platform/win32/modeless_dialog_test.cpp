@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/dialog_model.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_handles.h"
 #include "tests/platform/win32/test_resource_ids.h"
@@ -55,6 +56,23 @@ TEST(Win32ModelessDialogs, InitDialogIsTheFirstMessageAndTheObjectAlreadyHasItsH
     ASSERT_FALSE(dialog.log.empty());
     EXPECT_EQ(dialog.log.front().id, wm::kInitDialog);
     EXPECT_EQ(Title(ToHwnd(handle)), "試験用モードレス");
+}
+
+// The controls are there from WM_INITDIALOG on, for the dialog to fill.
+TEST(Win32ModelessDialogs, ControlsAreReachableFromInitDialogOn) {
+    RecordingWindow dialog(TestPlatform());
+    bool filledAtInit = false;
+    dialog.onMessage = [&](const Message& message, WindowHandle handle) {
+        if (message.id != wm::kInitDialog) return;
+        DialogControls* controls = TestPlatform().ModelessControls(handle);
+        if (controls) controls->SetText(TEST_NAME_EDIT, "曲線");
+        filledAtInit = controls != nullptr;
+    };
+    ASSERT_TRUE(TestPlatform().CreateModelessDialog(dialog, TEST_MODELESS_DIALOG, {}));
+    EXPECT_TRUE(filledAtInit);
+    DialogControls* controls = TestPlatform().ModelessControls(dialog.Handle());
+    ASSERT_NE(controls, nullptr);
+    EXPECT_EQ(controls->Text(TEST_NAME_EDIT), "曲線");
 }
 
 // A dialog procedure cannot return a message's result directly; the sender must still get it.
