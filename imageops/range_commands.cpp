@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "document/composite.h"
-#include "document/zoom_steps.h"
+#include "document/view_layout.h"
 #include "tools/floating_range.h"
 #include "tools/range_tool.h"
 #include "tools/slot_fill.h"
