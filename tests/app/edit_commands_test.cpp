@@ -1,12 +1,9 @@
 // The range commands of the edit menu and the clipboard, driven as the user drives them.
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <string>
-
 #include "app/command_ids.h"
-#include "document/slot_view.h"
 #include "tests/app/layer_scene.h"
+#include "tools/slot_fill.h"
 
 namespace daub {
 namespace {
@@ -22,74 +19,39 @@ constexpr int kPageUp = 0x21, kPageDown = 0x22;
 COLORREF Pixel(RunningApp& run, int slot, int x, int y) {
     return LoadPixel(ViewOf(*run.Doc().layerStack, slot, 0).At(x, y));
 }
-
 void Paint(RunningApp& run, int slot, Rect r, COLORREF colour) {
-    for (int y = r.y; y < r.y + r.height; ++y)
-        for (int x = r.x; x < r.x + r.width; ++x)
-            StorePixel(ViewOf(*run.Doc().layerStack, slot, 0).At(x, y), colour);
+    FillSlotRect(*run.Doc().layerStack, colour, slot, r.x, r.y, r.width, r.height, 0);
     run.Main().CompositeDocument();
 }
-
-void Command(RunningApp& run, int id) {
-    run.platform.SendCommand(run.MainHandle(), id);
+void Drag(RunningApp& run, Point from, Point to, bool left = true) {
+    const unsigned down = left ? wm::kLButtonDown : wm::kRButtonDown;
+    run.platform.Send(run.MainHandle(), {down, 0, MakeLParam(from.x, from.y)});
+    run.platform.Send(run.MainHandle(), {wm::kMouseMove, 0, MakeLParam(to.x, to.y)});
+    run.platform.Send(run.MainHandle(), {down + 1, 0, MakeLParam(to.x, to.y)});
 }
-
-void Mouse(RunningApp& run, unsigned message, int x, int y) {
-    run.platform.Send(run.MainHandle(), {message, 0, MakeLParam(x, y)});
+void PutDown(RunningApp& run) {  // a right click puts a floating range down
+    Drag(run, {4, 4}, {4, 4}, false);
 }
-
-// A left drag between two client positions.
-void Drag(RunningApp& run, Point from, Point to) {
-    Mouse(run, wm::kLButtonDown, from.x, from.y);
-    Mouse(run, wm::kMouseMove, to.x, to.y);
-    Mouse(run, wm::kLButtonUp, to.x, to.y);
-}
-
-// A right click puts a floating range down.
-void PutDown(RunningApp& run) {
-    Mouse(run, wm::kRButtonDown, 4, 4);
-    Mouse(run, wm::kRButtonUp, 4, 4);
-}
-
 void ChooseRangeTool(RunningApp& run) {
     run.Main().satellites.toolbox.leftTool = ToolKind::RangeSelect;
     run.platform.Send(run.MainHandle(), {wm::kUser + 1, 0, 0});
 }
-
-void ScrollTo(RunningApp& run, unsigned bar, int position) {
-    constexpr std::uintptr_t kThumbPosition = 4;
-    run.platform.Send(run.MainHandle(),
-                      {bar, kThumbPosition | static_cast<std::uintptr_t>(position) << 16, 0});
-}
-
-Picture MakePicture(int width, int height, const std::function<COLORREF(int, int)>& colour) {
-    Picture picture{width, height, std::vector<std::uint8_t>(RowStride(width) * height)};
-    const SlotView view(picture.bits.data(), width, height, RowStride(width));
+Picture Solid(int width, int height, COLORREF colour) {
+    Picture p{width, height, std::vector<std::uint8_t>(RowStride(width) * height)};
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            StorePixel(view.At(x, y), colour(x, y));
-    return picture;
+            StorePixel(&p.bits[RowStride(width) * y + 3 * x], colour);
+    return p;
 }
-
-COLORREF PictureAt(const Picture& picture, int x, int y) {
-    const ConstSlotView view(picture.bits.data(), picture.width, picture.height,
-                             RowStride(picture.width));
-    return LoadPixel(view.At(x, y));
+COLORREF At(const Picture& p, int x, int y) {
+    return LoadPixel(&p.bits[LayerStack::PixelOffset(RowStride(p.width), p.height, x, y)]);
 }
-
 int UndoPosition(RunningApp& run) {
-    const DocumentState& doc = run.Doc();
-    return doc.undoPosition[doc.layerIds[doc.currentLayer]];
-}
-
-std::string LastMessage(RunningApp& run) {
-    const auto& boxes = run.platform.MessageBoxes();
-    return boxes.empty() ? "" : boxes.back().text + " / " + boxes.back().caption;
+    return run.Doc().undoPosition[run.Doc().layerIds[run.Doc().currentLayer]];
 }
 
 // At zoom 2 the range dragged over view (10, 10) to (31, 21) is canvas (5, 5, 10, 5). Copy
-// takes it as shown, the green of the upper layer included; lifting and moving it takes only
-// the red of the edited bottom layer.
+// takes the green of the upper layer that covers it; lifting it moves the edited layer only.
 TEST(EditCommands, CopyTakesWhatIsSeenWhileLiftingMovesOnlyTheEditedLayer) {
     LayerScene scene;
     RunningApp& run = scene.run;
@@ -101,204 +63,137 @@ TEST(EditCommands, CopyTakesWhatIsSeenWhileLiftingMovesOnlyTheEditedLayer) {
     run.platform.PressKey(run.MainHandle(), kPageDown);
     ChooseRangeTool(run);
     Drag(run, {12, 12}, {33, 23});
-    Command(run, cmd::kCopy);
-
-    ASSERT_TRUE(run.kernel.clipboard);
+    run.platform.SendCommand(run.MainHandle(), cmd::kCopy);
     const Picture& copied = *run.kernel.clipboard;
-    ASSERT_EQ(copied.width, 10);
-    ASSERT_EQ(copied.height, 5);
-    EXPECT_EQ(PictureAt(copied, 0, 0), kRed);
-    EXPECT_EQ(PictureAt(copied, 2, 4), kGreen);
-    EXPECT_EQ(PictureAt(copied, 9, 4), kRed);
+    ASSERT_EQ(copied.width * 100 + copied.height, 1005);
+    EXPECT_EQ(At(copied, 0, 0), kRed);
+    EXPECT_EQ(At(copied, 2, 4), kGreen);
 
     Drag(run, {22, 17}, {32, 17});  // five canvas pixels to the right
     PutDown(run);
-    EXPECT_EQ(Pixel(run, 5, 7, 5), kKey) << "the hole left by lifting";
-    EXPECT_EQ(Pixel(run, 5, 12, 5), kRed) << "the range holds the bottom layer's red";
-    EXPECT_EQ(Pixel(run, 5, 19, 9), kRed);
-    EXPECT_EQ(Pixel(run, 6, 7, 5), kGreen) << "the upper layer stays";
-    EXPECT_EQ(Pixel(run, 6, 12, 5), kKey);
+    EXPECT_EQ(Pixel(run, 5, 7, 5), kKey) << "the hole lifting left";
+    EXPECT_EQ(Pixel(run, 5, 12, 5), kRed) << "not the upper layer's green";
+    EXPECT_EQ(Pixel(run, 6, 12, 5), kKey) << "nor is the green moved";
 }
 
-// Scrolled at zoom 2, the paste floats at canvas (10, 5); its key-coloured pixel shows the
-// picture beneath, also once it is put down. Until then the layer is as it was.
-TEST(EditCommands, PasteFloatsAtTheViewsCornerAndItsKeyColourIsSeeThrough) {
+// Scrolled at zoom 2 to canvas (10, 5): select all still copies exactly the canvas, and the
+// paste floats at (10, 5), its key-coloured pixel showing what is beneath, also once put down.
+TEST(EditCommands, SelectAllWhileScrolledAndPasteAtTheViewsCorner) {
     RunningApp run;
     run.New("400", "300");
+    Paint(run, 5, {1, 0, 1, 1}, kKey);
     Paint(run, 5, {11, 5, 1, 1}, kBlue);
+    Paint(run, 5, {399, 299, 1, 1}, kRed);
     run.platform.PressKey(run.MainHandle(), kPageDown);
-    ScrollTo(run, wm::kHScroll, 20);
-    ScrollTo(run, wm::kVScroll, 10);
-    run.kernel.clipboard =
-        MakePicture(3, 2, [](int x, int y) { return x == 1 && y == 0 ? kKey : kRed; });
-    const int undoBefore = UndoPosition(run);
-    Command(run, cmd::kPaste);
+    run.platform.Send(run.MainHandle(), {wm::kHScroll, 4 | 20 << 16, 0});  // thumb at 20
+    run.platform.Send(run.MainHandle(), {wm::kVScroll, 4 | 10 << 16, 0});
+    run.platform.SendCommand(run.MainHandle(), cmd::kSelectAll);
+    run.platform.SendCommand(run.MainHandle(), cmd::kCopy);
+    ASSERT_EQ(run.kernel.clipboard->width * 1000 + run.kernel.clipboard->height, 400300);
+    EXPECT_EQ(At(*run.kernel.clipboard, 399, 299), kRed);
 
-    EXPECT_EQ(run.Doc().pendingOp, pending::kRangeFloating);
+    run.Main().satellites.toolbox.leftTool = ToolKind::Pen;
+    const int undoBefore = UndoPosition(run);
+    run.platform.SendCommand(run.MainHandle(), cmd::kPaste);
     EXPECT_EQ(run.Main().satellites.toolbox.leftTool, ToolKind::RangeSelect);
+    EXPECT_EQ(Pixel(run, 0, 21, 10), kBlue) << "the picture's (11, 5)";
+    EXPECT_EQ(Pixel(run, 0, 11, 5), kBlue) << "beneath the key colour";
+    // Deleted while it floats, it leaves the layer as before, one undo step further.
+    run.platform.SendCommand(run.MainHandle(), cmd::kDeleteRange);
     EXPECT_EQ(UndoPosition(run), undoBefore + 1);
-    EXPECT_EQ(Pixel(run, 0, 10, 5), kRed);
-    EXPECT_EQ(Pixel(run, 0, 11, 5), kBlue);
-    EXPECT_EQ(Pixel(run, 0, 12, 6), kRed);
-    EXPECT_EQ(Pixel(run, 5, 10, 5), kWhite) << "the layer waits for the range to be put down";
+    EXPECT_EQ(Pixel(run, 0, 21, 10), kWhite);
+    EXPECT_EQ(Pixel(run, 5, 21, 10), kWhite);
+    run.platform.SendCommand(run.MainHandle(), cmd::kPaste);
     PutDown(run);
-    EXPECT_EQ(Pixel(run, 5, 10, 5), kRed);
+    EXPECT_EQ(Pixel(run, 5, 21, 10), kBlue);
     EXPECT_EQ(Pixel(run, 5, 11, 5), kBlue);
-    EXPECT_EQ(Pixel(run, 5, 12, 6), kRed);
-    EXPECT_EQ(Pixel(run, 5, 13, 5), kWhite);
 }
 
-// Over a white bottom layer and a green square (4..9) on the upper one.
-TEST(EditCommands, DeleteRangeClearsAFixedRangeAndDropsAFloatingOne) {
-    const struct Case {
-        const char* name;
+// A fixed range (2..7) over a white bottom layer, under a green square (4..9) on the upper
+// one: cleared in the edited layer, the display shows what is left below.
+TEST(EditCommands, DeleteRangeClearsTheEditedLayer) {
+    const struct {
         int row;
-        bool pasted;
-        COLORREF edited55, display55, display33;
-    } cases[] = {
-        {"fixed, bottom layer", 0, false, kKey, kGreen, kKey},
-        {"fixed, upper layer", 1, false, kKey, kWhite, kWhite},
-        {"floating paste", 0, true, kWhite, kGreen, kWhite},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        COLORREF display55, display33;
+    } cases[] = {{0, kGreen, kKey}, {1, kWhite, kWhite}};
+    for (const auto& c : cases) {
         LayerScene scene;
         RunningApp& run = scene.run;
         run.New("40", "30");
         scene.AddLayers(1);
         scene.SelectRow(c.row);
         Paint(run, 6, {4, 4, 6, 6}, kGreen);
-        const int undoBefore = UndoPosition(run);
-        if (c.pasted) {
-            run.kernel.clipboard = MakePicture(8, 8, [](int, int) { return kRed; });
-            Command(run, cmd::kPaste);
-        } else {
-            ChooseRangeTool(run);
-            Drag(run, {4, 4}, {10, 10});  // canvas (2, 2) to (7, 7)
-        }
-        Command(run, cmd::kDeleteRange);
-
+        ChooseRangeTool(run);
+        Drag(run, {4, 4}, {10, 10});
+        run.platform.SendCommand(run.MainHandle(), cmd::kDeleteRange);
         EXPECT_EQ(run.Doc().pendingOp, pending::kNone);
-        EXPECT_EQ(UndoPosition(run), undoBefore + 1);
-        EXPECT_EQ(Pixel(run, run.Doc().currentLayer, 5, 5), c.edited55);
-        EXPECT_EQ(Pixel(run, 0, 5, 5), c.display55);
-        EXPECT_EQ(Pixel(run, 0, 3, 3), c.display33);
-        EXPECT_EQ(Pixel(run, 0, 8, 8), kGreen) << "beyond the range";
+        EXPECT_EQ(Pixel(run, 5 + c.row, 5, 5), kKey);
+        EXPECT_EQ(Pixel(run, 0, 5, 5), c.display55) << c.row;
+        EXPECT_EQ(Pixel(run, 0, 3, 3), c.display33) << c.row;
     }
 }
 
-TEST(EditCommands, SelectAllWhileScrolledSelectsExactlyTheCanvas) {
+// At zoom 0.1 a 15 x 9 picture floats 1 x 0 view pixels large; scaled back, that lost five
+// columns in the copy and every row where it was put down.
+TEST(EditCommands, AFloatingPictureIsCopiedAndPutDownWholeBelowZoom1) {
     RunningApp run;
-    run.New("400", "300");
-    Paint(run, 5, {399, 299, 1, 1}, kRed);
-    run.platform.PressKey(run.MainHandle(), kPageDown);
-    ScrollTo(run, wm::kHScroll, 50);
-    ScrollTo(run, wm::kVScroll, 30);
-    ASSERT_EQ(run.Doc().scrollX, 50);
-    Command(run, cmd::kSelectAll);
-    EXPECT_EQ(run.Doc().pendingOp, pending::kRangeSelected);
-    EXPECT_EQ(run.Main().satellites.toolbox.leftTool, ToolKind::RangeSelect);
-    Command(run, cmd::kCopy);
+    run.New("100", "100");
+    for (int i = 0; i < 3; ++i)
+        run.platform.PressKey(run.MainHandle(), kPageUp);
+    run.kernel.clipboard = Solid(15, 9, kBlue);
+    run.platform.SendCommand(run.MainHandle(), cmd::kPaste);
+    run.kernel.clipboard.reset();
+    run.platform.SendCommand(run.MainHandle(), cmd::kCopy);
     ASSERT_TRUE(run.kernel.clipboard);
-    EXPECT_EQ(run.kernel.clipboard->width, 400);
-    EXPECT_EQ(run.kernel.clipboard->height, 300);
-    EXPECT_EQ(PictureAt(*run.kernel.clipboard, 399, 299), kRed);
-    EXPECT_EQ(PictureAt(*run.kernel.clipboard, 0, 0), kWhite);
+    EXPECT_EQ(run.kernel.clipboard->width * 100 + run.kernel.clipboard->height, 1509);
+    PutDown(run);
+    EXPECT_EQ(Pixel(run, 5, 14, 8), kBlue);
 }
 
-// Below zoom 1 a floating picture's view size is truncated; scaled back it would lose its
-// last columns, in the copy and where it is put down (at 0.1 even all its rows).
-TEST(EditCommands, AFloatingPictureIsCopiedAndPutDownWholeAtAnyZoom) {
-    for (const int stepsOut : {2, 3}) {  // zoom 0.25, 0.1
-        SCOPED_TRACE(stepsOut);
-        RunningApp run;
-        run.New("100", "100");
-        for (int i = 0; i < stepsOut; ++i)
-            run.platform.PressKey(run.MainHandle(), kPageUp);
-        run.kernel.clipboard =
-            MakePicture(15, 9, [](int x, int) { return x == 14 ? kBlue : kRed; });
-        Command(run, cmd::kPaste);
-        run.kernel.clipboard.reset();
-        Command(run, cmd::kCopy);
-        ASSERT_TRUE(run.kernel.clipboard);
-        EXPECT_EQ(run.kernel.clipboard->width, 15);
-        EXPECT_EQ(run.kernel.clipboard->height, 9);
-        EXPECT_EQ(PictureAt(*run.kernel.clipboard, 14, 8), kBlue);
-        PutDown(run);
-        EXPECT_EQ(Pixel(run, 5, 14, 8), kBlue);
-        EXPECT_EQ(Pixel(run, 5, 0, 0), kRed);
-    }
-}
-
-// A picture that cannot be had whole is refused with a message, and a range floating before
-// still floats, untouched.
-TEST(EditCommands, APictureTooLargeToPasteChangesNothing) {
-    const struct Case {
-        const char* name;
-        Picture picture;
-        std::size_t allocationLimit;
+// A picture that cannot be had whole is refused with a message and changes nothing: the
+// range selected before stays. A copy without the memory leaves the clipboard as it was.
+TEST(EditCommands, WhatCannotBeHadWholeIsRefusedWithAMessage) {
+    const char* tooLarge = "画像が大きすぎるため、貼り付けできませんでした。";
+    const struct {
+        int command;
+        Picture clipboard;
+        std::size_t memory;
         const char* message;
     } cases[] = {
-        {"wider than any slot", MakePicture(40000, 1, [](int, int) { return kBlue; }),
-         kMaxSlotBytes, "画像が大きすぎるため、貼り付けできませんでした。 / エラー"},
-        {"too large for the platform to take", Picture{90000, 90000, {}, true}, kMaxSlotBytes,
-         "画像が大きすぎるため、貼り付けできませんでした。 / エラー"},
-        {"no memory for it", MakePicture(20, 20, [](int, int) { return kBlue; }), 1000,
-         "メモリが足りないため、貼り付けできませんでした。 / エラー"},
+        {cmd::kPaste, Solid(40000, 1, kBlue), kMaxSlotBytes, tooLarge},
+        {cmd::kPaste, Picture{90000, 90000, {}, true}, kMaxSlotBytes, tooLarge},
+        {cmd::kPaste, Solid(20, 20, kBlue), 1000,
+         "メモリが足りないため、貼り付けできませんでした。"},
+        {cmd::kCopy, Solid(1, 1, kBlue), 1000, "メモリが足りないため、コピーできませんでした。"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
         RunningApp run;
         run.New("40", "30");
-        run.kernel.clipboard = MakePicture(3, 3, [](int, int) { return kRed; });
-        Command(run, cmd::kPaste);
+        ChooseRangeTool(run);
+        Drag(run, {10, 10}, {60, 20});  // past the canvas: a copy puts the picture together
+        run.kernel.clipboard = c.clipboard;
         const int undoBefore = UndoPosition(run);
-        run.kernel.clipboard = c.picture;
         const std::size_t limit = LayerStack::AllocationLimit();
-        LayerStack::AllocationLimit() = c.allocationLimit;
-        Command(run, cmd::kPaste);
+        LayerStack::AllocationLimit() = c.memory;
+        run.platform.SendCommand(run.MainHandle(), c.command);
         LayerStack::AllocationLimit() = limit;
-        EXPECT_EQ(LastMessage(run), c.message);
-        EXPECT_EQ(run.Doc().pendingOp, pending::kRangeFloating);
-        EXPECT_EQ(run.Doc().layerStack->Width(LayerStack::kRangeSlot), 3);
+        EXPECT_EQ(run.platform.MessageBoxes().back().text, c.message);
+        EXPECT_EQ(run.kernel.clipboard->width, c.clipboard.width);
+        EXPECT_EQ(run.Doc().pendingOp, pending::kRangeSelected);
         EXPECT_EQ(UndoPosition(run), undoBefore);
-        EXPECT_EQ(Pixel(run, 0, 2, 2), kRed);
-        EXPECT_EQ(Pixel(run, 5, 2, 2), kWhite);
     }
 }
 
-// A copy that does not reach the clipboard says so, and the clipboard keeps what it had.
-TEST(EditCommands, ACopyWithoutTheMemoryForItSaysSo) {
+// Lifting a range dragged out past the canvas's top-left corner cleared its full width from
+// the edge, more than it holds to put back.
+TEST(EditCommands, LiftingARangeBeyondTheCanvasClearsOnlyWhatItHolds) {
     RunningApp run;
     run.New("40", "30");
-    ChooseRangeTool(run);
-    Drag(run, {10, 10}, {60, 20});  // past the right edge: the picture is put together
-    run.kernel.clipboard = MakePicture(1, 1, [](int, int) { return kBlue; });
-    const std::size_t limit = LayerStack::AllocationLimit();
-    LayerStack::AllocationLimit() = 100;
-    Command(run, cmd::kCopy);
-    LayerStack::AllocationLimit() = limit;
-    EXPECT_EQ(LastMessage(run), "メモリが足りないため、コピーできませんでした。 / エラー");
-    EXPECT_EQ(run.kernel.clipboard->width, 1);
-    // With the memory, the part past the canvas is see-through.
-    Command(run, cmd::kCopy);
-    ASSERT_EQ(run.kernel.clipboard->width, 50);
-    EXPECT_EQ(PictureAt(*run.kernel.clipboard, 0, 0), kWhite);
-    EXPECT_EQ(PictureAt(*run.kernel.clipboard, 49, 9), kKey);
-}
-
-// A range dragged out past the canvas's top-left corner is lifted from the canvas part only:
-// the pixels right of it, within its full width from the edge, stay.
-TEST(EditCommands, LiftingARangeThatStartsLeftOfTheCanvasClearsOnlyWhatItHolds) {
-    RunningApp run;
-    run.New("40", "30");
-    Paint(run, 5, {32, 5, 1, 1}, kRed);
     ChooseRangeTool(run);
     Drag(run, {30, 30}, {-8, -8});  // view (-10, -10) to (28, 28)
-    Mouse(run, wm::kLButtonDown, 12, 12);
-    Mouse(run, wm::kLButtonUp, 12, 12);
+    Drag(run, {12, 12}, {12, 12});  // lifted
     ASSERT_EQ(run.Doc().pendingOp, pending::kRangeFloating);
-    EXPECT_EQ(Pixel(run, 5, 32, 5), kRed);
     EXPECT_EQ(Pixel(run, 5, 27, 27), kKey);
     EXPECT_EQ(Pixel(run, 5, 28, 5), kWhite);
 }
