@@ -28,10 +28,10 @@ constexpr CommandRow kCommands[] = {
     // 編集
     {cmd::kUndo, UndoCommand, CanUndo, nullptr},
     {cmd::kRedo, RedoCommand, CanRedo, nullptr},
-    {cmd::kCopy, nullptr, HasNonEmptySelection, nullptr},
-    {cmd::kPaste, nullptr, ClipboardHasBitmap, nullptr},
+    {cmd::kCopy, CopyCommand, HasNonEmptySelection, nullptr},
+    {cmd::kPaste, PasteCommand, ClipboardHasBitmap, nullptr},
     {cmd::kDeleteRange, DeleteRangeCommand, HasRangeOrPlacedPoints, nullptr},
-    {cmd::kSelectAll, nullptr, HasDocument, nullptr},
+    {cmd::kSelectAll, SelectAllCommand, HasDocument, nullptr},
     // 表示
     {cmd::kShowToolbox, ShowToolboxCommand, nullptr, ToolboxShown},
     {cmd::kShowColourBox, ShowColourBoxCommand, nullptr, ColourBoxShown},

@@ -24,7 +24,10 @@ void RecentLayersCommand(TDaubWindow& window);
 // 編集 (edit_menu.cpp)
 void UndoCommand(TDaubWindow& window);
 void RedoCommand(TDaubWindow& window);
+void CopyCommand(TDaubWindow& window);
+void PasteCommand(TDaubWindow& window);
 void DeleteRangeCommand(TDaubWindow& window);
+void SelectAllCommand(TDaubWindow& window);
 
 // 表示 (view_menu.cpp)
 void ShowToolboxCommand(TDaubWindow& window);

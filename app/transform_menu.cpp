@@ -9,6 +9,7 @@
 #include "imageops/transform_target.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
+#include "tools/floating_range.h"
 #include "tools/mirror_slot.h"
 
 namespace daub {

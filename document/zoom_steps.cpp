@@ -60,6 +60,14 @@ bool UsableZoom(float zoom) {
     return zoom > 0.0f && std::isfinite(zoom);
 }
 
+// How much of a range side of rangeLength pixels a floating range covers. A view length
+// that is the range's own at this zoom (a paste, a zoom step) covers it whole: below zoom 1
+// that length is truncated, and scaled back it would leave the last columns or rows out.
+int CoveredLength(int viewLength, int canvasLength, int rangeLength, float zoom) {
+    if (TruncSaturated(static_cast<float>(rangeLength) * zoom) == viewLength) return rangeLength;
+    return std::min(canvasLength, rangeLength);
+}
+
 }  // namespace
 
 ZoomStep ZoomIn(DocumentState& doc) {
@@ -100,8 +108,8 @@ Rect FloatingRangeCanvasRect(const DocumentState& doc) {
            canvas(static_cast<long long>(s.y) + doc.scrollY), std::max(canvas(s.width), 0),
            std::max(canvas(s.height), 0)};
     if (const BitmapHandle range = RangeBitmap(doc)) {
-        r.width = std::min(r.width, range->width);
-        r.height = std::min(r.height, range->height);
+        r.width = CoveredLength(s.width, r.width, range->width, zoom);
+        r.height = CoveredLength(s.height, r.height, range->height, zoom);
     }
     return r;
 }

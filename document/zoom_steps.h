@@ -36,7 +36,8 @@ ZoomStep ZoomOut(DocumentState& doc);
 void RescaleFloatingRange(DocumentState& doc);
 
 // The canvas rectangle the floating range covers at the current zoom and scroll, no larger
-// than the range slot; empty when the zoom maps nothing.
+// than the range slot, and all of it when the view size is the slot's at this zoom; empty
+// when the zoom maps nothing.
 Rect FloatingRangeCanvasRect(const DocumentState& doc);
 
 }  // namespace daub

@@ -75,13 +75,6 @@ Point ResizeOffset(int oldWidth, int oldHeight, int newWidth, int newHeight, boo
             static_cast<int>((static_cast<long long>(oldHeight) - newHeight) / 2)};
 }
 
-Rect RangeCanvasRect(const DocumentState& doc) {
-    const Rect& s = doc.selection;
-    return {ToolCanvasCoordinate(s.x, doc.scrollX, doc.zoom),
-            ToolCanvasCoordinate(s.y, doc.scrollY, doc.zoom), ToolCanvasLength(s.width, doc.zoom),
-            ToolCanvasLength(s.height, doc.zoom)};
-}
-
 bool ResizeCanvas(DocumentState& doc, int offsetX, int offsetY, int newWidth, int newHeight) {
     if (!doc.layerStack || !IsValidSlotSize(newWidth, newHeight)) return false;
     LayerStack& stack = *doc.layerStack;

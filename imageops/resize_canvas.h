@@ -9,9 +9,6 @@ namespace daub {
 // is cut or added on the right or at the bottom), or at the top-left corner.
 Point ResizeOffset(int oldWidth, int oldHeight, int newWidth, int newHeight, bool centre);
 
-// The range in canvas pixels, as the trim takes it.
-Rect RangeCanvasRect(const DocumentState& doc);
-
 // Gives the canvas the size newWidth x newHeight without scaling: new pixel (x, y) of the
 // display, composite, scratch and mask slots and of every layer is old pixel
 // (x + offsetX, y + offsetY), or transparentColour where that lies outside the old canvas;

@@ -139,6 +139,9 @@ class Platform {
         int width = 0;
         int height = 0;
         std::vector<std::uint8_t> bits;
+        // There is a picture, but larger than a slot can hold or the memory left allows;
+        // bits is then empty.
+        bool tooLarge = false;
     };
     virtual std::optional<ClipboardPicture> TakeClipboardBitmap(WindowHandle owner) = 0;
 

@@ -20,29 +20,35 @@ void DrawFloatingRange(DocumentState& doc) {
 
 }  // namespace
 
+Rect RangeCanvasRect(const DocumentState& doc) {
+    const Rect& s = doc.selection;
+    return {ToolCanvasCoordinate(s.x, doc.scrollX, doc.zoom),
+            ToolCanvasCoordinate(s.y, doc.scrollY, doc.zoom), ToolCanvasLength(s.width, doc.zoom),
+            ToolCanvasLength(s.height, doc.zoom)};
+}
+
 bool FillRangeSlot(DocumentState& doc) {
     LayerStack& stack = *doc.layerStack;
-    const Rect& s = doc.selection;
-    const int w = ToolCanvasLength(s.width, doc.zoom), h = ToolCanvasLength(s.height, doc.zoom);
-    if (w <= 0 || h <= 0 || !stack.DefineFormat(4, w, h) ||
+    const Rect r = RangeCanvasRect(doc);
+    if (r.width <= 0 || r.height <= 0 || !stack.DefineFormat(4, r.width, r.height) ||
         !stack.CreateSlotBitmap(LayerStack::kRangeSlot, stack.Format(4)))
         return false;
     FillSlot(stack, doc.transparentColour, LayerStack::kRangeSlot, 4);
-    CopyRectKeyed(stack, doc.transparentColour, LayerStack::kRangeSlot, 0, 0, w, h,
-                  doc.currentLayer, ToolCanvasCoordinate(s.x, doc.scrollX, doc.zoom),
-                  ToolCanvasCoordinate(s.y, doc.scrollY, doc.zoom), 4, 0, 0);
+    CopyRectKeyed(stack, doc.transparentColour, LayerStack::kRangeSlot, 0, 0, r.width, r.height,
+                  doc.currentLayer, r.x, r.y, 4, 0, 0);
     return true;
 }
 
+// The hole is cut where the range lies on the canvas only: FillSlotRect would move a start
+// left of or above the canvas to its edge and clear the range's full size from there, more
+// than the range slot holds to put back.
 void LiftRange(DocumentState& doc, ToolHost& host) {
     LayerStack& stack = *doc.layerStack;
-    const Rect& s = doc.selection;
     doc.pendingOp = pending::kRangeFloating;
     host.Snapshot(SnapshotKind::Range);
-    FillSlotRect(stack, doc.transparentColour, doc.currentLayer,
-                 ToolCanvasCoordinate(s.x, doc.scrollX, doc.zoom),
-                 ToolCanvasCoordinate(s.y, doc.scrollY, doc.zoom),
-                 ToolCanvasLength(s.width, doc.zoom), ToolCanvasLength(s.height, doc.zoom), 0);
+    const Rect hole = ClipRect(RangeCanvasRect(doc), stack.Width(0), stack.Height(0));
+    FillSlotRect(stack, doc.transparentColour, doc.currentLayer, hole.x, hole.y, hole.width,
+                 hole.height, 0);
     Composite(stack, doc.transparentColour, doc.lastLayer, kFromFirstLayer,
               LayerStack::kCompositeSlot, 0);
 }

@@ -9,6 +9,10 @@ namespace daub {
 // range slot, lifted out of the edited layer, moved over the clean picture in the composite
 // slot, and put down again.
 
+// The range rectangle in canvas pixels, derived from selection at the current zoom and
+// scroll: divided in floating point and truncated toward zero.
+Rect RangeCanvasRect(const DocumentState& doc);
+
 // The range slot becomes the edited layer's pixels under the selection (transparentColour
 // where there are none). False, with the slot as it was, when the selection is empty in
 // canvas pixels or a slot of that size cannot be made.

@@ -463,6 +463,20 @@ void CheckOpen(const Copy& copy, HWND main) {
     DeleteFileW(path.c_str());
 }
 
+// すべて選択, コピー and 範囲の削除 leave the key colour where the picture was; 貼り付け
+// brings it back floating at the top-left corner.
+void CheckCopyAndPaste(HWND main) {
+    PostMessageW(main, WM_COMMAND, 40020, 0);
+    PostMessageW(main, WM_COMMAND, 40018, 0);
+    PostMessageW(main, WM_COMMAND, 40021, 0);
+    Report(ShowsColour(main, 2 + 20, 2 + 20, RGB(223, 231, 240)),
+           "select all, copy and delete range leave the key colour");
+    PostMessageW(main, WM_COMMAND, 40019, 0);
+    Report(ShowsColour(main, 2 + 20, 2 + 20, RGB(255, 0, 0)), "paste shows the picture again");
+    Report(ShowsColour(main, 2 + 5, 2 + 7, RGB(0, 0, 255)),
+           "floating at the top-left: its blue pixel at (5, 7)");
+}
+
 // 新規レイヤー from the layer window's popup: a right click on the list, the first item
 // chosen with the keyboard; the new row shows with its red visibility cell.
 void CheckNewLayerFromPopup(const Copy& copy) {
@@ -517,6 +531,7 @@ int Check() {
     CheckBrushDab(first, main);
     CheckSave(first, main);
     CheckOpen(first, main);
+    CheckCopyAndPaste(main);
     CheckNewLayerFromPopup(first);
     const std::wstring settings = ProgramDirectory() + L"Daubix.ini";
     Report(MutexExists(), "first copy holds the mutex Daubix");
