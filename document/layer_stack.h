@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "document/brush_kernel.h"
+#include "document/lazy_slot_copy.h"
 #include "document/slot_format.h"
 
 namespace daub {
@@ -89,6 +90,9 @@ class LayerStack {
     std::vector<int> visible;
     int curvePointCount = 0;
     BrushKernel brushKernel;
+    // The display as a spray stroke found it at its press, copied into the composite slot
+    // band by band as the stroke reaches them.
+    LazySlotCopy strokeSaved;
 
   private:
     int slotCount_;
