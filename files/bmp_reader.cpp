@@ -104,7 +104,7 @@ BitmapHandle ReadBitmapFile(MessageSink& messages, LayerStack& stack, const std:
     const SlotFormat format = MakeSlotFormat(layout.width, layout.height);
     // The direct read fills every byte, padding included; the decoder leaves some untouched.
     const bool direct = IsSlotLayout(layout, RowStride(layout.width), layout.height);
-    std::unique_ptr<SlotBitmap> bitmap = LayerStack::MakeBitmap(format, !direct);
+    std::unique_ptr<SlotBitmap> bitmap = stack.TakeBitmap(format, !direct);
     if (!bitmap) return Refuse(messages, kBmpNoMemoryText);
     const BmpRefusal readFailure = ReadPixels(in, layout, *bitmap);
     if (readFailure != BmpRefusal::None) return Refuse(messages, RefusalText(readFailure));
