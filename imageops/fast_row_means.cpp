@@ -1,0 +1,255 @@
+#include "imageops/fast_row_means.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+#include "document/pixel_block.h"
+
+namespace daub {
+
+namespace {
+
+// 1 / n for every count a fast window can hold; 0 for none.
+const std::vector<float>& InverseTable() {
+    static const std::vector<float> table = [] {
+        std::vector<float> t(FastRowMeans::kMaxCount + 1, 0.0f);
+        for (std::size_t n = 1; n < t.size(); ++n)
+            t[n] = 1.0f / static_cast<float>(n);
+        return t;
+    }();
+    return table;
+}
+
+// Why single precision is exact here: a sum s <= 255 n of at most 2^19 is held exactly, and
+// s * fl(1/n) lies within 2^-15 of s / n after both roundings. The quotient's fraction is a
+// multiple of 1 / n >= 2^-11, so lifting it by 2^-12 before truncating lands on the right
+// integer whether s / n is whole or just below the next one.
+constexpr float kLift = 1.0f / 4096.0f;
+
+#if defined(__SSE2__)
+// A window's B, G, R and one more value, never used, as four lanes.
+struct Lanes {
+    __m128i v = _mm_setzero_si128();
+
+    static __m128i At(const std::uint32_t* p) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    }
+    void Add(const std::uint32_t* p) { v = _mm_add_epi32(v, At(p)); }
+    void Subtract(const std::uint32_t* p) { v = _mm_sub_epi32(v, At(p)); }
+    void Step(const std::uint32_t* in, const std::uint32_t* out) {
+        v = _mm_add_epi32(v, _mm_sub_epi32(At(in), At(out)));
+    }
+    // Four values: the fourth is overwritten by the next pixel's, or is the spare.
+    void Store(std::uint32_t* p) const { _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v); }
+};
+#else
+struct Lanes {
+    std::uint32_t v[3] = {0, 0, 0};
+
+    void Add(const std::uint32_t* p) {
+        for (int c = 0; c < 3; ++c)
+            v[c] += p[c];
+    }
+    void Subtract(const std::uint32_t* p) {
+        for (int c = 0; c < 3; ++c)
+            v[c] -= p[c];
+    }
+    void Step(const std::uint32_t* in, const std::uint32_t* out) {
+        for (int c = 0; c < 3; ++c)
+            v[c] += in[c] - out[c];
+    }
+    void Store(std::uint32_t* p) const { std::memcpy(p, v, sizeof v); }
+};
+#endif
+
+// The window sums of a row, pixel after pixel: in the middle of the row the window gains
+// and loses one column at every step, nearer the ends only what lies inside the image.
+class WindowSlider {
+  public:
+    WindowSlider(const std::uint32_t* channels, const RowWindow& w)
+        : channels_(channels),
+          w_(w),
+          steadyFirst_(std::min(std::max(w.x0 + 1, w.first + w.radius + 1), w.x1)),
+          steadyLast_(std::max(steadyFirst_, std::min(w.x1, w.last - w.radius))) {
+        for (int i = std::max(w.x0 - w.radius, w.first); i < std::min(w.x0 + w.radius + 1, w.last);
+             ++i)
+            sum_.Add(Column(i));
+    }
+
+    // The sums of pixels [from, to), which follow the ones filled last, three values to a
+    // pixel and one spare value after.
+    void Fill(std::uint32_t* out, int from, int to) {
+        int x = from;
+        for (; x < std::min(to, steadyFirst_); ++x)
+            Edge(x, out + 3 * static_cast<std::size_t>(x - from));
+        if (x < std::min(to, steadyLast_)) {
+            const std::uint32_t* in = Column(x + w_.radius);
+            const std::uint32_t* leaving = Column(x - w_.radius - 1);
+            std::uint32_t* at = out + 3 * static_cast<std::size_t>(x - from);
+            const int end = std::min(to, steadyLast_);
+            for (; x + 2 <= end; x += 2, in += 6, leaving += 6, at += 6) {
+                sum_.Step(in, leaving);
+                sum_.Store(at);
+                sum_.Step(in + 3, leaving + 3);
+                sum_.Store(at + 3);
+            }
+            if (x < end) {
+                sum_.Step(in, leaving);
+                sum_.Store(at);
+                ++x;
+            }
+        }
+        for (; x < to; ++x)
+            Edge(x, out + 3 * static_cast<std::size_t>(x - from));
+    }
+
+  private:
+    const std::uint32_t* Column(int x) const {
+        return channels_ + 3 * static_cast<std::size_t>(x - w_.first);
+    }
+    void Edge(int x, std::uint32_t* at) {
+        if (x > w_.x0) {
+            if (x + w_.radius < w_.last) sum_.Add(Column(x + w_.radius));
+            if (x - w_.radius - 1 >= w_.first) sum_.Subtract(Column(x - w_.radius - 1));
+        }
+        sum_.Store(at);
+    }
+
+    const std::uint32_t* channels_;
+    const RowWindow& w_;
+    const int steadyFirst_, steadyLast_;
+    Lanes sum_;
+};
+
+}  // namespace
+
+std::uint8_t MeanOf(std::uint32_t sum, float inverse) {
+    return static_cast<std::uint8_t>(static_cast<int>(static_cast<float>(sum) * inverse + kLift));
+}
+
+FastRowMeans::FastRowMeans(int x0, int x1)
+    : chunk_(3 * static_cast<std::size_t>(kChunk) + 1),
+      inverses_(static_cast<std::size_t>(x1 - x0)),
+      base_(static_cast<std::size_t>(x1 - x0)),
+      baseCounts_(static_cast<std::size_t>(x1 - x0)) {}
+
+int FastRowMeans::ColumnsIn(int x, const RowWindow& w) const {
+    return std::min(x + w.radius + 1, w.last) - std::max(x - w.radius, w.first);
+}
+
+void FastRowMeans::Row(const ExcludingColumnSums& sums, const RowWindow& window, RowMeans& means) {
+    if (window.rowsIn != baseRowsIn_) BaseInverses(window);
+    std::fill(means.present.begin(), means.present.end(), std::uint8_t{1});
+    means.complete = true;
+    const float* inverses = PatchExcluded(sums, window, means) ? inverses_.data() : base_.data();
+    // A short stretch at a time, so that the sums stay in the first-level cache between
+    // sliding and dividing.
+    WindowSlider slider(sums.Channels(), window);
+    for (int from = window.x0; from < window.x1; from += kChunk) {
+        const int to = std::min(from + kChunk, window.x1);
+        slider.Fill(chunk_.data(), from, to);
+        const auto done = static_cast<std::size_t>(from - window.x0);
+        Divide(chunk_.data(), inverses + done, static_cast<std::size_t>(to - from),
+               means.pixels.data() + 3 * done);
+    }
+}
+
+void FastRowMeans::BaseInverses(const RowWindow& w) {
+    const std::vector<float>& table = InverseTable();
+    for (int x = w.x0; x < w.x1; ++x) {
+        const auto i = static_cast<std::size_t>(x - w.x0);
+        baseCounts_[i] = static_cast<std::uint32_t>(ColumnsIn(x, w) * w.rowsIn);
+        base_[i] = table[baseCounts_[i]];
+    }
+    baseRowsIn_ = w.rowsIn;
+}
+
+// Pixels within the radius of a column that holds excluded pixels count fewer pixels; the
+// runs of them get their own inverses. Returns whether there were any.
+bool FastRowMeans::PatchExcluded(const ExcludingColumnSums& sums, const RowWindow& w,
+                                 RowMeans& means) {
+    const std::vector<std::uint64_t>& marked = sums.Marked();
+    bool any = false;
+    int runFrom = 0, runTo = 0;  // the run being gathered, [runFrom, runTo)
+    for (std::size_t word = 0; word < marked.size(); ++word) {
+        for (std::uint64_t bits = marked[word]; bits != 0; bits &= bits - 1) {
+            const int column = w.first + static_cast<int>(64 * word) + std::countr_zero(bits);
+            const int from = std::max(column - w.radius, w.x0);
+            const int to = std::min(column + w.radius + 1, w.x1);
+            if (from >= to) continue;
+            if (!any) std::copy(base_.begin(), base_.end(), inverses_.begin());
+            if (any && from <= runTo) {
+                runTo = std::max(runTo, to);
+                continue;
+            }
+            if (any) PatchRun(sums.Excluded(), w, runFrom, runTo, means);
+            any = true;
+            runFrom = from;
+            runTo = to;
+        }
+    }
+    if (any) PatchRun(sums.Excluded(), w, runFrom, runTo, means);
+    return any;
+}
+
+// The excluded counts read here reach a radius and one beyond the columns, where the sums
+// keep zeros, so the window slides without a test at the edges.
+void FastRowMeans::PatchRun(const std::uint32_t* excluded, const RowWindow& w, int from, int to,
+                            RowMeans& means) {
+    const std::vector<float>& table = InverseTable();
+    const std::uint32_t* entering = excluded + (from + w.radius - w.first);
+    const std::uint32_t* leaving = excluded + (from - w.radius - 1 - w.first);
+    // The window one step before `from`: each step then adds a column and takes one away.
+    std::uint32_t k = 0;
+    for (const std::uint32_t* e = leaving; e < entering; ++e)
+        k += *e;
+    // Plain pointers: the byte stores could alias anything reached through members.
+    const std::uint32_t* counts = baseCounts_.data();
+    const float* inverse = table.data();
+    float* inverses = inverses_.data();
+    std::uint8_t* present = means.present.data();
+    std::uint32_t none = 0;
+    for (auto i = static_cast<std::size_t>(from - w.x0); i < static_cast<std::size_t>(to - w.x0);
+         ++i, ++entering, ++leaving) {
+        k += *entering - *leaving;
+        const std::uint32_t n = counts[i] - k;
+        inverses[i] = inverse[n];
+        present[i] = n != 0;
+        none |= n == 0;
+    }
+    if (none) means.complete = false;
+}
+
+#if defined(__SSE2__)
+// Four pixels at a time: twelve sums, each with its pixel's inverse, packed to bytes.
+void FastRowMeans::Divide(const std::uint32_t* sums, const float* inverses, std::size_t pixels,
+                          std::uint8_t* out) {
+    const __m128 lift = _mm_set1_ps(kLift);
+    const auto mean = [&](std::size_t at, __m128 inverse) {
+        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(sums + at));
+        return _mm_cvttps_epi32(_mm_add_ps(_mm_mul_ps(_mm_cvtepi32_ps(s), inverse), lift));
+    };
+    std::size_t x = 0;
+    for (; x + 4 <= pixels; x += 4) {
+        const __m128 inv = _mm_loadu_ps(inverses + x);
+        const __m128i m0 = mean(3 * x, _mm_shuffle_ps(inv, inv, _MM_SHUFFLE(1, 0, 0, 0)));
+        const __m128i m1 = mean(3 * x + 4, _mm_shuffle_ps(inv, inv, _MM_SHUFFLE(2, 2, 1, 1)));
+        const __m128i m2 = mean(3 * x + 8, _mm_shuffle_ps(inv, inv, _MM_SHUFFLE(3, 3, 3, 2)));
+        const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(m0, m1), _mm_packs_epi32(m2, m2));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 3 * x), bytes);
+    }
+    for (; x < pixels; ++x)
+        for (std::size_t c = 0; c < 3; ++c)
+            out[3 * x + c] = MeanOf(sums[3 * x + c], inverses[x]);
+}
+#else
+void FastRowMeans::Divide(const std::uint32_t* sums, const float* inverses, std::size_t pixels,
+                          std::uint8_t* out) {
+    for (std::size_t x = 0; x < pixels; ++x)
+        for (std::size_t c = 0; c < 3; ++c)
+            out[3 * x + c] = MeanOf(sums[3 * x + c], inverses[x]);
+}
+#endif
+
+}  // namespace daub
