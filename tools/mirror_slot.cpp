@@ -105,7 +105,8 @@ void MirrorSlot(LayerStack& stack, int slot, int direction, int formatSlot) {
         return;
     }
     std::vector<std::uint8_t> copy(3 * static_cast<std::size_t>(view.width));
-    for (int y = 0; y < view.height; ++y)
+    // Bottom row first: rows are stored bottom-up, so the rows follow each other in memory.
+    for (int y = view.height - 1; y >= 0; --y)
         ReverseRow(view.At(0, y), view.width, copy.data());
 }
 

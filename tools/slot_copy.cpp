@@ -76,7 +76,8 @@ void CopySlotMasked(LayerStack& stack, int targetSlot, int sourceSlot, int forma
     const int height = std::min(target.height, gate.Height());
     if (width <= 0 || height <= 0) return;
     const std::size_t rowBytes = 3 * static_cast<std::size_t>(width);
-    for (int y = 0; y < height; ++y) {
+    // Bottom row first: rows are stored bottom-up, so the copy runs forward through memory.
+    for (int y = height - 1; y >= 0; --y) {
         const std::size_t begin = target.Offset(0, y);
         if (gate.MaskOn())
             CopyRowMasked(gate, target.bits, source.bits, begin, begin + rowBytes);
