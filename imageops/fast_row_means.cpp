@@ -21,10 +21,10 @@ const std::vector<float>& InverseTable() {
     return table;
 }
 
-// Why single precision is exact here: a sum s <= 255 n of at most 2^19 is held exactly, and
-// s * fl(1/n) lies within 2^-15 of s / n after both roundings. The quotient's fraction is a
-// multiple of 1 / n >= 2^-11, so lifting it by 2^-12 before truncating lands on the right
-// integer whether s / n is whole or just below the next one.
+// Why single precision is exact here: a sum s <= 255 n below 2^19 is held exactly, and
+// s * fl(1/n) + 2^-12 lies within 2^-14 of s / n + 2^-12 after its three roundings. The
+// quotient's fraction is a multiple of 1 / n >= 2^-11, so the lift carries a whole s / n
+// safely above the integer and leaves one just below the next integer still below it.
 constexpr float kLift = 1.0f / 4096.0f;
 
 #if defined(__SSE2__)
