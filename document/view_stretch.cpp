@@ -86,14 +86,41 @@ struct ColumnPlan {
     std::size_t outColumn = 0;  // byte offset in the image row
     int widest = 0;
     bool straight = false;  // one source pixel per column, side by side: a plain copy
+    bool uniform = false;   // every column widest pixels wide, each starting where the last ends
 
     std::size_t SourceBytes() const { return endByte - firstByte; }
     std::size_t OutBytes() const { return 3 * count; }
 };
 
+// Shrinking by a whole ratio K, as every zoom step below 1 does on most canvases: the AND of
+// K words for each column, walking the row without the column map.
+template <int K>
+void CombineUniform(std::uint8_t* out, const std::uint8_t* row, std::size_t count, int k) {
+    const int width = K > 0 ? K : k;
+    for (std::size_t c = 0; c < count; ++c, row += 3 * static_cast<std::size_t>(width)) {
+        std::uint32_t v = Load32(row);
+        for (int i = 1; i < width; ++i)
+            v &= Load32(row + 3 * static_cast<std::size_t>(i));
+        if (c + 1 < count)
+            Store32(out + 3 * c, v);
+        else
+            std::memcpy(out + 3 * c, &v, 3);
+    }
+}
+
 // Shrinking: each column the AND of its source pixels. The row holds SourceBytes() plus at
 // least one more readable byte, so every pixel is read as one word.
 void CombineColumns(std::uint8_t* out, const std::uint8_t* row, const ColumnPlan& plan) {
+    if (plan.uniform) {
+        switch (plan.widest) {
+            case 2:
+                return CombineUniform<2>(out, row, plan.count, 2);
+            case 4:
+                return CombineUniform<4>(out, row, plan.count, 4);
+            default:
+                return CombineUniform<0>(out, row, plan.count, plan.widest);
+        }
+    }
     for (std::size_t c = 0; c < plan.count; ++c) {
         const ColumnSpan& span = plan.columns[c];
         const std::uint8_t* p = row + (span.offset - plan.firstByte);
@@ -141,6 +168,7 @@ bool PlanColumns(ViewImage& image, const Rect& destination, const SlotView& sour
     plan.firstByte = columns[used].offset;
     plan.endByte = columns[usedEnd - 1].offset + 3 * columns[usedEnd - 1].count;
     plan.straight = plan.widest == 1 && plan.SourceBytes() == plan.OutBytes();
+    plan.uniform = plan.SourceBytes() == 3 * static_cast<std::size_t>(plan.widest) * plan.count;
     plan.outColumn = 3 * static_cast<std::size_t>(destination.x + across.first +
                                                   static_cast<std::int64_t>(used));
     return true;
@@ -163,7 +191,8 @@ const std::uint8_t* CombineRows(ViewImage& image, const SlotView& source, const 
         std::memcpy(acc, row(r), bytes);
         --r;
     }
-    for (bool into = r<rows.last - 1; r> rows.first; r -= 2, into = true)
+    bool into = r < rows.last - 1;
+    for (; r > rows.first; r -= 2, into = true)
         AndPair(acc, row(r), row(r - 1), bytes, into);
     return acc;
 }
