@@ -21,14 +21,14 @@ void ExcludingColumnSums::Add(const std::uint8_t* row) {
     const std::uint8_t* p = row + 3 * static_cast<std::size_t>(first_);
     for (std::size_t i = 0; i < 3 * count_; ++i)
         channels_[i] += p[i];
-    Exclude<+1>(p);
+    Enter(p);
 }
 
 void ExcludingColumnSums::Remove(const std::uint8_t* row) {
     const std::uint8_t* p = row + 3 * static_cast<std::size_t>(first_);
     for (std::size_t i = 0; i < 3 * count_; ++i)
         channels_[i] -= p[i];
-    Exclude<-1>(p);
+    Leave();
 }
 
 void ExcludingColumnSums::Slide(const std::uint8_t* added, const std::uint8_t* removed) {
@@ -36,8 +36,8 @@ void ExcludingColumnSums::Slide(const std::uint8_t* added, const std::uint8_t* r
     const std::uint8_t* d = removed + 3 * static_cast<std::size_t>(first_);
     for (std::size_t i = 0; i < 3 * count_; ++i)
         channels_[i] += static_cast<std::uint32_t>(a[i] - d[i]);
-    Exclude<+1>(a);
-    Exclude<-1>(d);
+    Enter(a);
+    Leave();
 }
 
 // An excluded pixel entering (Sign +1) takes its value back out of the column's sums and
@@ -56,26 +56,40 @@ void ExcludingColumnSums::Correct(std::size_t column) {
     }
 }
 
-template <int Sign>
-void ExcludingColumnSums::Exclude(const std::uint8_t* row) {
-    if (!excludes_) return;
+// Finds the row's excluded pixels and corrects their columns; they are remembered, so that
+// the row leaving later (rows leave in the order they entered) needs no second search.
+void ExcludingColumnSums::Enter(const std::uint8_t* row) {
+    const std::size_t before = entered_.size();
+    const auto found = [&](std::size_t x) {
+        Correct<+1>(x);
+        entered_.push_back(static_cast<std::uint32_t>(x));
+    };
     std::size_t x = 0;
 #if defined(__SSE2__)
     using namespace simd;
     const Block keys = Repeat(key_), starts = Phase(0);
-    for (; x + kBlockPixels <= count_; x += kBlockPixels) {
+    for (; excludes_ && x + kBlockPixels <= count_; x += kBlockPixels) {
         const Block d = Xor(Load(row + 3 * x), keys);
         if (!MayHoldKey(d)) continue;
         // Bits at multiples of three: one per pixel of the key colour.
         for (std::uint64_t bits = ByteBits(WholePixelStarts(BytesEqual(d, Zero()), starts));
              bits != 0; bits &= bits - 1)
-            Correct<Sign>(x + static_cast<std::size_t>(std::countr_zero(bits)) / 3);
+            found(x + static_cast<std::size_t>(std::countr_zero(bits)) / 3);
     }
 #endif
-    for (; x < count_; ++x) {
+    for (; excludes_ && x < count_; ++x) {
         const std::uint8_t* p = row + 3 * x;
-        if (p[0] == key_[0] && p[1] == key_[1] && p[2] == key_[2]) Correct<Sign>(x);
+        if (p[0] == key_[0] && p[1] == key_[1] && p[2] == key_[2]) found(x);
     }
+    enteredPerRow_.push_back(entered_.size() - before);
+}
+
+void ExcludingColumnSums::Leave() {
+    for (std::size_t n = enteredPerRow_.front(); n > 0; --n) {
+        Correct<-1>(entered_.front());
+        entered_.pop_front();
+    }
+    enteredPerRow_.pop_front();
 }
 
 }  // namespace daub

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <vector>
 
 #include "document/colour.h"
@@ -12,6 +13,7 @@ namespace daub {
 // which pixels of the excluded colour add nothing to B, G and R and are counted instead.
 // Row entry and exit are flat loops over the channels; the excluded pixels are found
 // sixteen at a time and corrected one by one, since pictures hold few of them or long runs.
+// Rows must leave in the order they entered, as they do from a sliding window.
 class ExcludingColumnSums {
   public:
     // The excluded counts are padded with `margin` zeros on both sides.
@@ -29,8 +31,8 @@ class ExcludingColumnSums {
     const std::vector<std::uint64_t>& Marked() const { return marked_; }
 
   private:
-    template <int Sign>
-    void Exclude(const std::uint8_t* row);
+    void Enter(const std::uint8_t* row);
+    void Leave();
     template <int Sign>
     void Correct(std::size_t column);
 
@@ -40,6 +42,8 @@ class ExcludingColumnSums {
     std::vector<std::uint32_t> channels_;
     std::vector<std::uint32_t> excluded_;
     std::vector<std::uint64_t> marked_;
+    std::deque<std::uint32_t> entered_;      // columns of the excluded pixels in the window
+    std::deque<std::size_t> enteredPerRow_;  // how many of them each row brought, oldest first
     bool excludes_;
     std::uint8_t key_[3];
 };

@@ -37,6 +37,7 @@ std::uint8_t MeanOf(std::uint32_t sum, float inverse) {
 FastRowMeans::FastRowMeans(int x0, int x1)
     : chunk_(3 * static_cast<std::size_t>(kChunk) + 1),
       inverses_(static_cast<std::size_t>(x1 - x0)),
+      merged_(kChunk),
       base_(static_cast<std::size_t>(x1 - x0)),
       baseCounts_(static_cast<std::size_t>(x1 - x0)) {}
 
@@ -48,17 +49,41 @@ void FastRowMeans::Row(const ExcludingColumnSums& sums, const RowWindow& window,
     if (window.rowsIn != baseRowsIn_) BaseInverses(window);
     std::fill(means.present.begin(), means.present.end(), std::uint8_t{1});
     means.complete = true;
-    const float* inverses = PatchExcluded(sums, window, means) ? inverses_.data() : base_.data();
+    PatchExcluded(sums, window, means);
+    // Away from the image's sides every window holds as many pixels as the next.
+    const int sameFrom = std::max(window.x0, window.first + window.radius);
+    const int sameTo = std::min(window.x1, window.last - window.radius);
     // A short stretch at a time, so that the sums stay in the first-level cache between
     // sliding and dividing.
     WindowSlider slider(sums.Channels(), window);
+    std::size_t run = 0;
     for (int from = window.x0; from < window.x1; from += kChunk) {
         const int to = std::min(from + kChunk, window.x1);
         slider.Fill(chunk_.data(), from, to);
         const auto done = static_cast<std::size_t>(from - window.x0);
-        Divide(chunk_.data(), inverses + done, static_cast<std::size_t>(to - from),
-               means.pixels.data() + 3 * done);
+        const auto pixels = static_cast<std::size_t>(to - from);
+        std::uint8_t* out = means.pixels.data() + 3 * done;
+        while (run < runs_.size() && runs_[run].second <= from)
+            ++run;
+        if (run < runs_.size() && runs_[run].first < to)
+            Divide(chunk_.data(), MergedInverses(window, from, to, run), pixels, out);
+        else if (from >= sameFrom && to <= sameTo)
+            DivideBy(chunk_.data(), base_[done], pixels, out);
+        else
+            Divide(chunk_.data(), base_.data() + done, pixels, out);
     }
+}
+
+// The inverses of pixels [from, to): the patched ones inside the runs, the base elsewhere.
+const float* FastRowMeans::MergedInverses(const RowWindow& w, int from, int to, std::size_t run) {
+    const auto done = static_cast<std::size_t>(from - w.x0);
+    std::copy(base_.begin() + done, base_.begin() + done + (to - from), merged_.begin());
+    for (; run < runs_.size() && runs_[run].first < to; ++run) {
+        const int a = std::max(from, runs_[run].first), b = std::min(to, runs_[run].second);
+        std::copy(inverses_.begin() + (a - w.x0), inverses_.begin() + (b - w.x0),
+                  merged_.begin() + (a - from));
+    }
+    return merged_.data();
 }
 
 void FastRowMeans::BaseInverses(const RowWindow& w) {
@@ -72,31 +97,25 @@ void FastRowMeans::BaseInverses(const RowWindow& w) {
 }
 
 // Pixels within the radius of a column that holds excluded pixels count fewer pixels; the
-// runs of them get their own inverses. Returns whether there were any.
-bool FastRowMeans::PatchExcluded(const ExcludingColumnSums& sums, const RowWindow& w,
+// runs of them get their own inverses.
+void FastRowMeans::PatchExcluded(const ExcludingColumnSums& sums, const RowWindow& w,
                                  RowMeans& means) {
+    runs_.clear();
     const std::vector<std::uint64_t>& marked = sums.Marked();
-    bool any = false;
-    int runFrom = 0, runTo = 0;  // the run being gathered, [runFrom, runTo)
     for (std::size_t word = 0; word < marked.size(); ++word) {
         for (std::uint64_t bits = marked[word]; bits != 0; bits &= bits - 1) {
             const int column = w.first + static_cast<int>(64 * word) + std::countr_zero(bits);
             const int from = std::max(column - w.radius, w.x0);
             const int to = std::min(column + w.radius + 1, w.x1);
             if (from >= to) continue;
-            if (!any) std::copy(base_.begin(), base_.end(), inverses_.begin());
-            if (any && from <= runTo) {
-                runTo = std::max(runTo, to);
-                continue;
-            }
-            if (any) PatchRun(sums.Excluded(), w, runFrom, runTo, means);
-            any = true;
-            runFrom = from;
-            runTo = to;
+            if (!runs_.empty() && from <= runs_.back().second)
+                runs_.back().second = std::max(runs_.back().second, to);
+            else
+                runs_.push_back({from, to});
         }
     }
-    if (any) PatchRun(sums.Excluded(), w, runFrom, runTo, means);
-    return any;
+    for (const auto& [from, to] : runs_)
+        PatchRun(sums.Excluded(), w, from, to, means);
 }
 
 // The excluded counts read here reach a radius and one beyond the columns, where the sums
@@ -149,12 +168,39 @@ void FastRowMeans::Divide(const std::uint32_t* sums, const float* inverses, std:
         for (std::size_t c = 0; c < 3; ++c)
             out[3 * x + c] = MeanOf(sums[3 * x + c], inverses[x]);
 }
+
+// Every pixel with the same inverse: sixteen pixels fill three vectors of bytes exactly.
+void FastRowMeans::DivideBy(const std::uint32_t* sums, float inverse, std::size_t pixels,
+                            std::uint8_t* out) {
+    const __m128 lift = _mm_set1_ps(kLift), inv = _mm_set1_ps(inverse);
+    const auto mean = [&](std::size_t at) {
+        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(sums + at));
+        return _mm_cvttps_epi32(_mm_add_ps(_mm_mul_ps(_mm_cvtepi32_ps(s), inv), lift));
+    };
+    const auto sixteen = [&](std::size_t at) {
+        return _mm_packus_epi16(_mm_packs_epi32(mean(at), mean(at + 4)),
+                                _mm_packs_epi32(mean(at + 8), mean(at + 12)));
+    };
+    std::size_t x = 0;
+    for (; x + 16 <= pixels; x += 16)
+        for (std::size_t part = 0; part < 3; ++part)
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 3 * x + 16 * part),
+                             sixteen(3 * x + 16 * part));
+    for (std::size_t i = 3 * x; i < 3 * pixels; ++i)
+        out[i] = MeanOf(sums[i], inverse);
+}
 #else
 void FastRowMeans::Divide(const std::uint32_t* sums, const float* inverses, std::size_t pixels,
                           std::uint8_t* out) {
     for (std::size_t x = 0; x < pixels; ++x)
         for (std::size_t c = 0; c < 3; ++c)
             out[3 * x + c] = MeanOf(sums[3 * x + c], inverses[x]);
+}
+
+void FastRowMeans::DivideBy(const std::uint32_t* sums, float inverse, std::size_t pixels,
+                            std::uint8_t* out) {
+    for (std::size_t i = 0; i < 3 * pixels; ++i)
+        out[i] = MeanOf(sums[i], inverse);
 }
 #endif
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "imageops/excluding_sums.h"
@@ -40,15 +41,20 @@ class FastRowMeans {
     static constexpr int kChunk = 256;
 
     void BaseInverses(const RowWindow& w);
-    bool PatchExcluded(const ExcludingColumnSums& sums, const RowWindow& w, RowMeans& means);
+    void PatchExcluded(const ExcludingColumnSums& sums, const RowWindow& w, RowMeans& means);
+    const float* MergedInverses(const RowWindow& w, int from, int to, std::size_t run);
     void PatchRun(const std::uint32_t* excluded, const RowWindow& w, int from, int to,
                   RowMeans& means);
     static void Divide(const std::uint32_t* sums, const float* inverses, std::size_t pixels,
                        std::uint8_t* out);
+    static void DivideBy(const std::uint32_t* sums, float inverse, std::size_t pixels,
+                         std::uint8_t* out);
     int ColumnsIn(int x, const RowWindow& w) const;
 
     std::vector<std::uint32_t> chunk_;       // B, G, R of the windows of kChunk pixels, one spare
-    std::vector<float> inverses_;            // 1 / pixels counted, per output pixel
+    std::vector<float> inverses_;            // 1 / pixels counted, inside the runs
+    std::vector<std::pair<int, int>> runs_;  // pixels [first, second) near excluded ones
+    std::vector<float> merged_;              // the inverses of one chunk
     std::vector<float> base_;                // the same with nothing excluded
     std::vector<std::uint32_t> baseCounts_;  // pixels in each window with nothing excluded
     int baseRowsIn_ = -1;

@@ -71,16 +71,15 @@ class WindowSlider {
             const std::uint32_t* leaving = Column(x - w_.radius - 1);
             std::uint32_t* at = out + 3 * static_cast<std::size_t>(x - from);
             const int end = std::min(to, steadyLast_);
-            for (; x + 2 <= end; x += 2, in += 6, leaving += 6, at += 6) {
-                sum_.Step(in, leaving);
-                sum_.Store(at);
-                sum_.Step(in + 3, leaving + 3);
-                sum_.Store(at + 3);
+            for (; x + 4 <= end; x += 4, in += 12, leaving += 12, at += 12) {
+                for (int k = 0; k < 12; k += 3) {
+                    sum_.Step(in + k, leaving + k);
+                    sum_.Store(at + k);
+                }
             }
-            if (x < end) {
+            for (; x < end; ++x, in += 3, leaving += 3, at += 3) {
                 sum_.Step(in, leaving);
                 sum_.Store(at);
-                ++x;
             }
         }
         for (; x < to; ++x)
