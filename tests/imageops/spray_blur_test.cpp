@@ -218,9 +218,9 @@ TEST(SprayBlur, MatchesThePlainBlurOnRandomCanvases) {
     }
 }
 
-// Rows longer than one word of column marks, with the excluded colour scattered, in runs,
-// and absent, at the strengths the settings offer: the windows that overlap, merge and
-// end at the edges must all count their excluded pixels right.
+// Rows longer than one word of column marks and than one stretch of division, with the
+// excluded colour scattered, in runs, and absent, at the strengths the settings offer: the
+// windows that overlap, merge and end at the edges must all count their pixels right.
 TEST(SprayBlur, WideCanvasesMatchThePlainBlur) {
     struct Case {
         const char* name;
@@ -232,12 +232,16 @@ TEST(SprayBlur, WideCanvasesMatchThePlainBlur) {
         {"a few scattered", 150, 12, 6, 0},
         {"long runs", 97, 40, 0, 5},
         {"both, radius 1", 203, 1, 40, 8},
+        {"rows of several stretches", 700, 24, 3, 0},
     };
     std::mt19937 rng(31);
     for (const Case& c : cases) {
         TestCanvas fast(c.width, 23), plain(c.width, 23);
-        fast.Randomise(1, rng, 4);
         fast.Randomise(5, rng);
+        // Steep ramps with noise: every window's means differ from its neighbours'.
+        for (int y = 0; y < 23; ++y)
+            for (int x = 0; x < c.width; ++x)
+                fast.Set(1, x, y, MakeColour(x * 5 + (rng() & 7), y * 11, (x * y) ^ (rng() & 3)));
         for (int k = 0; k < c.scattered; ++k)
             fast.Set(1, static_cast<int>(rng() % c.width), static_cast<int>(rng() % 23), 0x123456);
         for (int k = 0; k < c.runs; ++k) {
