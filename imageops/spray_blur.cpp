@@ -122,20 +122,20 @@ struct BlurPass {
     // bottom-up, so every row read and written lies just after the last one in memory,
     // which keeps the prefetcher streaming. eachRow(y) takes the means of row y once the
     // sums hold its window.
-    template <typename Sums, typename SourceRow, typename EachRow>
-    void SlideRows(Sums& columns, SourceRow sourceRow, EachRow eachRow) const {
+    template <typename Sums, typename Rows, typename EachRow>
+    void SlideRows(Sums& columns, Rows& rows, EachRow eachRow) const {
         const int bottom = area.rows.second - 1;
         for (int y = lastRow - 1; y >= std::max(bottom - radius, firstRow); --y)
-            columns.Add(sourceRow(y));
+            columns.Add(rows.Entering(y));
         for (int y = bottom; y >= area.rows.first; --y) {
             if (y < bottom) {
                 const bool adds = y - radius >= firstRow, removes = y + radius + 1 < lastRow;
                 if (adds && removes)
-                    columns.Slide(sourceRow(y - radius), sourceRow(y + radius + 1));
+                    columns.Slide(rows.Entering(y - radius), rows.Leaving(y + radius + 1));
                 else if (adds)
-                    columns.Add(sourceRow(y - radius));
+                    columns.Add(rows.Entering(y - radius));
                 else if (removes)
-                    columns.Remove(sourceRow(y + radius + 1));
+                    columns.Remove(rows.Leaving(y + radius + 1));
             }
             eachRow(y);
         }
@@ -170,6 +170,40 @@ struct BlurPass {
 
 constexpr std::uint64_t kStreamBytes = 32 << 20;
 
+// Where the blur reads its source rows. Writing into the source would feed written pixels
+// back into later averages, so when a target is the source the rows that feed the square
+// are read from a copy. With a save slot, each row is copied into it as it enters the
+// window and read back from there as it leaves: the blur may then write into the source.
+class SourceRows {
+  public:
+    SourceRows(const SlotView& source, bool aliased, std::uint8_t* save, int firstRow, int lastRow)
+        : source_(source), save_(save), firstRow_(firstRow), lastRow_(lastRow) {
+        if (!aliased || save_) return;
+        const std::uint8_t* from = source.At(0, lastRow - 1);  // rows are stored bottom-up
+        copy_.assign(from, from + Stride() * static_cast<std::size_t>(lastRow - firstRow));
+    }
+
+    const std::uint8_t* Entering(int y) {
+        if (!save_) return Leaving(y);
+        const std::size_t offset = source_.Offset(0, y);
+        std::memcpy(save_ + offset, source_.bits + offset, Stride());
+        return save_ + offset;
+    }
+    const std::uint8_t* Leaving(int y) const {
+        if (save_) return save_ + source_.Offset(0, y);
+        if (copy_.empty()) return source_.At(0, y);
+        return copy_.data() + Stride() * static_cast<std::size_t>(lastRow_ - 1 - y);
+    }
+
+  private:
+    std::size_t Stride() const { return static_cast<std::size_t>(source_.stride); }
+
+    const SlotView& source_;
+    std::uint8_t* save_;
+    int firstRow_, lastRow_;
+    std::vector<std::uint8_t> copy_;
+};
+
 void FinishStreaming([[maybe_unused]] const BlurPass& pass) {
 #if defined(__SSE2__)
     if (pass.stream) simd::Fence();
@@ -184,10 +218,12 @@ void SprayBlur(LayerStack& stack, COLORREF excludedColour, int sourceSlot, int c
     SprayBlurInto(stack, excludedColour, sourceSlot, cx, cy, w, h, strength, targets, formatEntry);
 }
 
-void SprayBlurInto(LayerStack& stack, COLORREF excludedColour, int sourceSlot, int cx, int cy,
-                   int w, int h, int strength, std::span<const int> targetSlots, int formatEntry) {
-    const SlotView source = ViewOf(stack, sourceSlot, formatEntry);
-    if (!source) return;
+namespace {
+
+// SprayBlurInto, saving every source row into `save` first when it is given.
+void BlurFrom(LayerStack& stack, COLORREF excludedColour, const SlotView& source,
+              std::uint8_t* save, int cx, int cy, int w, int h, int strength,
+              std::span<const int> targetSlots, int formatEntry) {
     std::vector<std::uint8_t*> targets;
     bool aliased = false;
     for (int slot : targetSlots) {
@@ -213,17 +249,7 @@ void SprayBlurInto(LayerStack& stack, COLORREF excludedColour, int sourceSlot, i
     const int firstColumn = std::max(area.columns.first - radius, 0);
     const int lastColumn = std::min(area.columns.second + radius, source.width);
 
-    // Writing into the source would feed written pixels back into later averages, so the
-    // rows that feed the square are read from a copy then.
-    std::vector<std::uint8_t> copy;
-    if (aliased) {
-        const std::uint8_t* from = source.At(0, lastRow - 1);  // rows are stored bottom-up
-        copy.assign(from, from + static_cast<std::size_t>(source.stride) * (lastRow - firstRow));
-    }
-    const auto sourceRow = [&](int y) -> const std::uint8_t* {
-        if (!aliased) return source.At(0, y);
-        return copy.data() + static_cast<std::size_t>(source.stride) * (lastRow - 1 - y);
-    };
+    SourceRows rows(source, aliased, save, firstRow, lastRow);
 
     const auto span = static_cast<std::uint64_t>(2 * std::int64_t{radius} + 1);
     BlurPass pass{source, gate, targets, area, radius, firstRow, lastRow, firstColumn, lastColumn};
@@ -237,7 +263,7 @@ void SprayBlurInto(LayerStack& stack, COLORREF excludedColour, int sourceSlot, i
         // The windows of every strength the settings offer.
         ExcludingColumnSums columns(firstColumn, lastColumn, excludedColour, radius + 1);
         FastRowMeans fast(area.columns.first, area.columns.second);
-        pass.SlideRows(columns, sourceRow, [&](int y) {
+        pass.SlideRows(columns, rows, [&](int y) {
             fast.Row(columns,
                      {area.columns.first, area.columns.second, firstColumn, lastColumn, radius,
                       pass.RowsIn(y)},
@@ -249,8 +275,42 @@ void SprayBlurInto(LayerStack& stack, COLORREF excludedColour, int sourceSlot, i
     }
     const MeanDivider divider(pass.maxCount, pass.Pixels());
     ColumnSums columns(firstColumn, lastColumn, excludedColour);
-    pass.SlideRows(columns, sourceRow, [&](int y) { pass.Row(y, columns, divider, means); });
+    pass.SlideRows(columns, rows, [&](int y) { pass.Row(y, columns, divider, means); });
     FinishStreaming(pass);
+}
+
+}  // namespace
+
+void SprayBlurInto(LayerStack& stack, COLORREF excludedColour, int sourceSlot, int cx, int cy,
+                   int w, int h, int strength, std::span<const int> targetSlots, int formatEntry) {
+    const SlotView source = ViewOf(stack, sourceSlot, formatEntry);
+    if (!source) return;
+    BlurFrom(stack, excludedColour, source, nullptr, cx, cy, w, h, strength, targetSlots,
+             formatEntry);
+}
+
+void BlurWholeSaving(LayerStack& stack, COLORREF excludedColour, int sourceSlot, int saveSlot,
+                     int strength, std::span<const int> targetSlots, int formatEntry) {
+    const SlotView source = ViewOf(stack, sourceSlot, formatEntry);
+    const SlotView save = ViewOf(stack, saveSlot, formatEntry);
+    const int width = stack.Width(formatEntry), height = stack.Height(formatEntry);
+    // Every row enters the window once, so every row gets saved; that needs a blur that
+    // runs, and targets other than the copy.
+    bool fused = source && save && source.bits != save.bits && strength >> 1 >= 0;
+    bool anyTarget = false;
+    for (int slot : targetSlots) {
+        const SlotView target = ViewOf(stack, slot, formatEntry);
+        fused = fused && target.bits != save.bits;
+        anyTarget = anyTarget || target;
+    }
+    if (fused && anyTarget) {
+        BlurFrom(stack, excludedColour, source, save.bits, width / 2, height / 2, width, height,
+                 strength, targetSlots, formatEntry);
+        return;
+    }
+    LayerStack::CopyBitmap(stack.Bitmap(saveSlot), stack.Bitmap(sourceSlot));
+    SprayBlurInto(stack, excludedColour, saveSlot, width / 2, height / 2, width, height, strength,
+                  targetSlots, formatEntry);
 }
 
 }  // namespace daub
