@@ -7,6 +7,7 @@
 
 #include "document/pixel_block.h"
 #include "document/slot_view.h"
+#include "imageops/blur_source_rows.h"
 #include "imageops/blur_sums.h"
 #include "imageops/fast_row_means.h"
 #include "imageops/spray_square.h"
@@ -25,7 +26,7 @@ struct BlurPass {
     int firstRow, lastRow;        // the rows that feed the square
     int firstColumn, lastColumn;  // the columns that feed the square
     std::uint64_t maxCount = 0;   // the most pixels one window can hold
-    bool stream = false;          // rows written past the caches (see Stream)
+    bool stream = false;          // rows written past the caches (see kStreamBytes)
 
     std::uint64_t Pixels() const {
         return static_cast<std::uint64_t>(area.columns.second - area.columns.first) *
@@ -169,40 +170,6 @@ struct BlurPass {
 };
 
 constexpr std::uint64_t kStreamBytes = 32 << 20;
-
-// Where the blur reads its source rows. Writing into the source would feed written pixels
-// back into later averages, so when a target is the source the rows that feed the square
-// are read from a copy. With a save slot, each row is copied into it as it enters the
-// window and read back from there as it leaves: the blur may then write into the source.
-class SourceRows {
-  public:
-    SourceRows(const SlotView& source, bool aliased, std::uint8_t* save, int firstRow, int lastRow)
-        : source_(source), save_(save), firstRow_(firstRow), lastRow_(lastRow) {
-        if (!aliased || save_) return;
-        const std::uint8_t* from = source.At(0, lastRow - 1);  // rows are stored bottom-up
-        copy_.assign(from, from + Stride() * static_cast<std::size_t>(lastRow - firstRow));
-    }
-
-    const std::uint8_t* Entering(int y) {
-        if (!save_) return Leaving(y);
-        const std::size_t offset = source_.Offset(0, y);
-        std::memcpy(save_ + offset, source_.bits + offset, Stride());
-        return save_ + offset;
-    }
-    const std::uint8_t* Leaving(int y) const {
-        if (save_) return save_ + source_.Offset(0, y);
-        if (copy_.empty()) return source_.At(0, y);
-        return copy_.data() + Stride() * static_cast<std::size_t>(lastRow_ - 1 - y);
-    }
-
-  private:
-    std::size_t Stride() const { return static_cast<std::size_t>(source_.stride); }
-
-    const SlotView& source_;
-    std::uint8_t* save_;
-    int firstRow_, lastRow_;
-    std::vector<std::uint8_t> copy_;
-};
 
 void FinishStreaming([[maybe_unused]] const BlurPass& pass) {
 #if defined(__SSE2__)
