@@ -6,6 +6,9 @@ usage: bench/report.py [path/to/daubix_bench] [benchmark options...]
 Shares are bandwidth shares: the bytes an operation must touch per second, over memcpy's in
 the same run. Ratios compare wall-clock times. Other programs compiling on the machine slow
 every figure; the shares and ratios suffer least, since memcpy is measured alongside.
+Targets in milliseconds were set on a quiet machine where memcpy of a slot takes
+QUIET_MEMCPY_MS; a time that misses one is also given scaled to that memcpy, an estimate that
+holds for work bound by memory as memcpy is.
 """
 import json
 import os
@@ -41,6 +44,7 @@ TARGETS = {
     "BM_BmpWrite": ("BMP write", None, None),
     "BM_BmpRead": ("BMP read", None, None),
 }
+QUIET_MEMCPY_MS = 3.1
 ZOOMS = ["0.1", "0.25", "0.5", "1", "2", "4", "6", "8"]
 for i, zoom in enumerate(ZOOMS):
     TARGETS[f"BM_ViewImage/{i}"] = (f"view image 1920x1080, zoom {zoom}", "ms", 5.0)
@@ -71,14 +75,16 @@ def results(data):
     return found
 
 
-def judge(kind, bound, value):
+def judge(kind, bound, value, scaled=None):
     if kind is None or value is None:
         return "", ""
     if kind == "share":
         return f">= {bound:.0%}", "yes" if value >= bound else "NO"
     if kind == "memcpy":
         return f"<= {bound:g}x memcpy", "yes" if value <= bound else "NO"
-    return f"<= {bound:g} ms", "yes" if value <= bound else "NO"
+    if value <= bound:
+        return f"<= {bound:g} ms", "yes"
+    return f"<= {bound:g} ms", f"NO; scaled {scaled:.2f} ms"
 
 
 def rows(found):
@@ -97,7 +103,7 @@ def rows(found):
         share = entry.get("bytes_per_second", 0) / base_bw if "bytes_per_second" in entry else None
         shown = f"{share:.0%}" if share is not None else f"{ratio:.2f}x"
         value = {"share": share, "memcpy": ratio, "ms": ms}.get(kind)
-        yield (what, ms, shown, *judge(kind, bound, value))
+        yield (what, ms, shown, *judge(kind, bound, value, ratio * QUIET_MEMCPY_MS))
     write, read = found.get("BM_BmpWrite"), found.get("BM_BmpRead")
     plain_w, plain_r = found.get("BM_PlainFileWrite"), found.get("BM_PlainFileRead")
     if write and read and plain_w and plain_r:
@@ -113,7 +119,8 @@ def main():
     program = args.pop(0) if args and not args[0].startswith("-") else DEFAULT_PROGRAM
     data = run(program, args)
     load = data.get("context", {}).get("load_avg", [])
-    print(f"load average at start: {', '.join(f'{x:.2f}' for x in load)}")
+    print(f"load average at start: {', '.join(f'{x:.2f}' for x in load)}; "
+          f"scaled times assume a memcpy of {QUIET_MEMCPY_MS} ms")
     print(f"{'operation':<36} {'time ms':>9} {'vs memcpy':>12}  {'target':<16} pass")
     for what, ms, shown, target, passed in rows(results(data)):
         time = f"{ms:9.3f}" if ms is not None else f"{'-':>9}"
