@@ -65,11 +65,12 @@ TEST(Composite, MatchesThePlainCompositeOverRandomLayers) {
 
 // A row given as letters: k the key, b, g or r the key with that byte changed, o another
 // colour. Returns the source row with a guard pixel after it.
-std::vector<std::uint8_t> KeyedRow(const std::string& letters, std::mt19937& rng) {
+std::vector<std::uint8_t> KeyedRow(const std::string& letters, std::mt19937& rng,
+                                   COLORREF key = kKey) {
     std::vector<std::uint8_t> row(3 * (letters.size() + 1), 0x5A);
     for (std::size_t i = 0; i < letters.size(); ++i) {
-        COLORREF c = kKey;
-        if (letters[i] == 'o') c = MakeColour(rng() % 200, rng(), rng());  // red below the key's
+        COLORREF c = key;
+        if (letters[i] == 'o') c = key ^ (1 + rng() % 0xFFFFFF);  // never the key
         if (letters[i] == 'b') c ^= 0x010000;
         if (letters[i] == 'g') c ^= 0x000100;
         if (letters[i] == 'r') c ^= 0x000001;
@@ -107,17 +108,18 @@ TEST(Composite, RowCopyPassesExactlyTheKeyPixelsOver) {
         CopyRowKeyed(target.data(), source.data(), static_cast<int>(letters.size()), kKey);
         EXPECT_EQ(target, want) << name;
     }
-    // And random mixtures at every length up to a hundred.
+    // And random mixtures at every length up to a hundred, each with a key of its own.
     for (std::size_t length = 1; length <= 100; ++length) {
         std::string letters;
         for (std::size_t i = 0; i < length; ++i)
             letters += "kkobgr"[rng() % 6];
-        const std::vector<std::uint8_t> source = KeyedRow(letters, rng);
+        const COLORREF key = rng() & 0xFFFFFF;
+        const std::vector<std::uint8_t> source = KeyedRow(letters, rng, key);
         std::vector<std::uint8_t> target(source.size(), 0x22), want = target;
         for (std::size_t i = 0; i < length; ++i)
             if (letters[i] != 'k') std::copy_n(&source[3 * i], 3, &want[3 * i]);
-        CopyRowKeyed(target.data(), source.data(), static_cast<int>(length), kKey);
-        EXPECT_EQ(target, want) << letters;
+        CopyRowKeyed(target.data(), source.data(), static_cast<int>(length), key);
+        EXPECT_EQ(target, want) << letters << " key " << key;
     }
 }
 

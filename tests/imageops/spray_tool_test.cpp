@@ -181,19 +181,19 @@ TEST(SprayTool, StrokesPaintAsFromTheWholeDisplaySavedAtThePress) {
     for (const Case& c : cases) {
         DocumentState docs[2] = {SprayDocument(c.kind, c.size, c.strength, kWhite),
                                  SprayDocument(c.kind, c.size, c.strength, kWhite)};
-        // Rows of 3000 bytes: 21 to a band.
-        test::TestCanvas picture(1000, 300);
+        // Rows of 2997 bytes and one of padding: 21 to a band.
+        test::TestCanvas picture(999, 300);
         std::mt19937 rng(8);
         picture.Randomise(kDisplay, rng, 6);
         picture.Randomise(kLayer, rng, 6);
         picture.MaskWhere([&](int, int) { return rng() % 3 != 0; });
         for (DocumentState& doc : docs) {
             LayerStack& stack = *doc.layerStack;
-            stack.DefineFormat(0, 1000, 300);
+            stack.DefineFormat(0, 999, 300);
             for (int slot : {kDisplay, kComposite, kLayer, LayerStack::kMaskSlot})
                 LayerStack::CopyBitmap(stack.CreateSlotBitmap(slot), picture.stack.Bitmap(slot));
             stack.maskEnabled = c.mask;
-            doc.zoomedWidth = 1000;
+            doc.zoomedWidth = 999;
             doc.zoomedHeight = 300;
             doc.rightDragging = c.press == ToolPhase::RightPress;
             doc.leftDragging = !doc.rightDragging;
