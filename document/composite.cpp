@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "document/pixel_block.h"
 #include "document/slot_view.h"
 
 namespace daub {
@@ -44,28 +45,26 @@ std::uint64_t Load64(const std::uint8_t* p) {
     return word;
 }
 
-}  // namespace
+void CopyPixelsKeyed(std::uint8_t* destination, const std::uint8_t* source, int from, int to,
+                     const std::uint8_t* key) {
+    for (int x = from; x < to; ++x) {
+        const std::uint8_t* s = source + 3 * static_cast<std::size_t>(x);
+        if (s[0] == key[0] && s[1] == key[1] && s[2] == key[2]) continue;
+        std::memcpy(destination + 3 * static_cast<std::size_t>(x), s, 3);
+    }
+}
 
-void CopyRowKeyed(std::uint8_t* destination, const std::uint8_t* source, int pixels, COLORREF key) {
-    const std::uint8_t blue = BlueOf(key), green = GreenOf(key), red = RedOf(key);
-    // Eight pixels fill three 64-bit words exactly, so the key repeats in the same place.
+// Pixels [from, to) eight at a time: eight pixels fill three 64-bit words exactly, so the
+// key repeats in the same place.
+void CopyWordsKeyed(std::uint8_t* destination, const std::uint8_t* source, int from, int to,
+                    const std::uint8_t* key) {
     std::uint8_t pattern[24];
-    for (int i = 0; i < 8; ++i)
-        StorePixel(pattern + 3 * i, key);
+    for (int i = 0; i < 24; ++i)
+        pattern[i] = key[i % 3];
     const std::uint64_t key0 = Load64(pattern), key1 = Load64(pattern + 8),
                         key2 = Load64(pattern + 16);
-    auto copyPixels = [&](int from, int to) {
-        for (int x = from; x < to; ++x) {
-            const std::uint8_t* s = source + 3 * static_cast<std::size_t>(x);
-            if (s[0] == blue && s[1] == green && s[2] == red) continue;
-            std::uint8_t* d = destination + 3 * static_cast<std::size_t>(x);
-            d[0] = s[0];
-            d[1] = s[1];
-            d[2] = s[2];
-        }
-    };
-    int x = 0;
-    for (; x + 8 <= pixels; x += 8) {
+    int x = from;
+    for (; x + 8 <= to; x += 8) {
         const std::uint8_t* s = source + 3 * static_cast<std::size_t>(x);
         const std::uint64_t d0 = Load64(s) ^ key0;
         const std::uint64_t d1 = Load64(s + 8) ^ key1;
@@ -75,9 +74,46 @@ void CopyRowKeyed(std::uint8_t* destination, const std::uint8_t* source, int pix
             std::memcpy(destination + 3 * static_cast<std::size_t>(x), s, 24);
             continue;
         }
-        copyPixels(x, x + 8);
+        CopyPixelsKeyed(destination, source, x, x + 8, key);
     }
-    copyPixels(x, pixels);
+    CopyPixelsKeyed(destination, source, x, to, key);
+}
+
+#if defined(__SSE2__)
+// Sixteen pixels at a time with the same lane test; a block that holds both kinds blends
+// the destination with the source under a mask of its key pixels. Returns the pixels done.
+int CopyBlocksKeyed(std::uint8_t* destination, const std::uint8_t* source, int pixels,
+                    const std::uint8_t* key) {
+    using namespace simd;
+    const Block keys = Repeat(key), starts = Phase(0);
+    int x = 0;
+    for (; x + kBlockPixels <= pixels; x += kBlockPixels) {
+        const std::size_t at = 3 * static_cast<std::size_t>(x);
+        const Block s = Load(source + at);
+        const Block d = Xor(s, keys);
+        if (!MayHoldKey(d)) {
+            Store(destination + at, s);
+            continue;
+        }
+        if (AnyByteSet(d) == 0) continue;  // all see-through
+        const Block isKey = WholePixels(BytesEqual(d, Zero()), starts);
+        Store(destination + at, Select(isKey, Load(destination + at), s));
+    }
+    return x;
+}
+#else
+int CopyBlocksKeyed(std::uint8_t*, const std::uint8_t*, int, const std::uint8_t*) {
+    return 0;
+}
+#endif
+
+}  // namespace
+
+void CopyRowKeyed(std::uint8_t* destination, const std::uint8_t* source, int pixels, COLORREF key) {
+    std::uint8_t keyBytes[3];
+    StorePixel(keyBytes, key);
+    const int done = CopyBlocksKeyed(destination, source, pixels, keyBytes);
+    CopyWordsKeyed(destination, source, done, pixels, keyBytes);
 }
 
 void Composite(LayerStack& stack, COLORREF key, int topSlot, int bottomSlot, int destinationSlot,

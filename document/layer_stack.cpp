@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <utility>
 
 namespace daub {
 
@@ -46,11 +47,35 @@ bool LayerStack::DefineFormat(int entry, int width, int height) {
     return true;
 }
 
+namespace {
+
+bool HasGeometry(const SlotBitmap& bitmap, const SlotFormat& format) {
+    return bitmap.width == format.header.biWidth && bitmap.height == format.header.biHeight &&
+           bitmap.pixels;
+}
+
+}  // namespace
+
 BitmapHandle LayerStack::CreateSlotBitmap(int slot, const SlotFormat* format) {
     if (!IsSlot(slot)) return nullptr;
     if (!format) format = Format(0);
     if (!format) return nullptr;
+    // Clearing memory in use is cheaper than mapping and touching new pages.
+    if (SlotBitmap* own = bitmap_[slot].get(); own && HasGeometry(*own, *format)) {
+        std::memset(own->pixels.get(), 0, own->ByteSize());
+        return own;
+    }
     return InstallBitmap(slot, MakeBitmap(*format));
+}
+
+std::unique_ptr<SlotBitmap> LayerStack::TakeBitmap(const SlotFormat& format, bool zeroed) {
+    std::unique_ptr<SlotBitmap> spare = std::move(spare_);
+    if (!spare || !HasGeometry(*spare, format)) {
+        spare.reset();
+        return MakeBitmap(format, zeroed);
+    }
+    if (zeroed) std::memset(spare->pixels.get(), 0, spare->ByteSize());
+    return spare;
 }
 
 std::unique_ptr<SlotBitmap> LayerStack::MakeBitmap(const SlotFormat& format, bool zeroed) {
@@ -76,7 +101,7 @@ std::size_t& LayerStack::AllocationLimit() {
 
 BitmapHandle LayerStack::InstallBitmap(int slot, std::unique_ptr<SlotBitmap> bitmap) {
     if (!IsSlot(slot) || !bitmap) return nullptr;
-    bitmap_[slot] = std::move(bitmap);
+    spare_ = std::exchange(bitmap_[slot], std::move(bitmap));
     return bitmap_[slot].get();
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "document/brush_kernel.h"
+#include "document/lazy_slot_copy.h"
 #include "document/slot_format.h"
 
 namespace daub {
@@ -63,7 +64,8 @@ class LayerStack {
 
     // Gives the slot a new bitmap of the format's geometry (format entry 0 when none is
     // given). Its content is zero. Returns null, leaving the slot as it was, when there is no
-    // such format or the memory cannot be had.
+    // such format or the memory cannot be had. A slot that already has a bitmap of that
+    // geometry keeps its memory, cleared.
     BitmapHandle CreateSlotBitmap(int slot, const SlotFormat* format = nullptr);
 
     // A bitmap of the format's geometry that belongs to no slot yet, zeroed unless the caller
@@ -73,8 +75,14 @@ class LayerStack {
     // The most bytes one bitmap may take: the slot limit, lowered by tests to see what
     // running out of memory does.
     static std::size_t& AllocationLimit();
-    // Makes the bitmap the slot's own, replacing what the slot had.
+    // Makes the bitmap the slot's own, replacing what the slot had. The bitmap replaced is
+    // kept aside as the stack's one spare, for TakeBitmap.
     BitmapHandle InstallBitmap(int slot, std::unique_ptr<SlotBitmap> bitmap);
+
+    // MakeBitmap for a bitmap that is to replace a slot's: the spare when it has the
+    // format's geometry, since its memory is already mapped and touched, else a new one. A
+    // spare of another geometry is let go.
+    std::unique_ptr<SlotBitmap> TakeBitmap(const SlotFormat& format, bool zeroed = true);
 
     // Removes the slot's bitmap.
     void DeleteSlotBitmap(int slot);
@@ -96,10 +104,14 @@ class LayerStack {
     // The points of the curve being placed; the one count the program keeps.
     int curvePointCount = 0;
     BrushKernel brushKernel;
+    // The display as a spray stroke found it at its press, copied into the composite slot
+    // band by band as the stroke reaches them.
+    LazySlotCopy strokeSaved;
 
   private:
     int slotCount_;
     std::vector<std::unique_ptr<SlotBitmap>> bitmap_;
+    std::unique_ptr<SlotBitmap> spare_;
     std::vector<std::unique_ptr<SlotFormat>> format_;
     std::vector<int> width_, height_, stride_;
 };

@@ -40,13 +40,28 @@ void ViewImage::Resize(int newWidth, int newHeight) {
 }
 
 void ViewImage::Fill(COLORREF c) {
+    FillOutside(c, {});
+}
+
+void ViewImage::FillOutside(COLORREF c, const Rect& keep) {
     if (width <= 0 || height <= 0) return;
-    std::uint8_t* first = pixels.data();
-    for (int x = 0; x < width; ++x)
-        StorePixel(first + 3 * static_cast<std::size_t>(x), c);
-    for (int y = 1; y < height; ++y)
-        std::memcpy(first + static_cast<std::size_t>(y) * stride, first,
-                    3 * static_cast<std::size_t>(width));
+    // One row of the colour is built aside, then copied wherever the colour goes.
+    const std::size_t rowBytes = 3 * static_cast<std::size_t>(width);
+    fillRow.resize(rowBytes);
+    for (std::size_t i = 0; i < rowBytes; i += 3)
+        StorePixel(fillRow.data() + i, c);
+    const bool keeps = keep.width > 0 && keep.height > 0;
+    const std::size_t left = keeps ? 3 * static_cast<std::size_t>(keep.x) : rowBytes;
+    const std::size_t right = keeps ? 3 * static_cast<std::size_t>(keep.x + keep.width) : rowBytes;
+    for (int y = 0; y < height; ++y) {
+        std::uint8_t* row = Row(y);
+        if (!keeps || y < keep.y || y >= keep.y + keep.height) {
+            std::memcpy(row, fillRow.data(), rowBytes);
+            continue;
+        }
+        std::memcpy(row, fillRow.data(), left);
+        std::memcpy(row + right, fillRow.data(), rowBytes - right);
+    }
 }
 
 ViewPort ViewPortOf(const DocumentState& doc, int clientWidth, int clientHeight) {
@@ -87,11 +102,14 @@ ViewGeometry ComputeViewGeometry(const ViewPort& port) {
 
 void RenderCanvasView(ViewImage& image, const LayerStack& stack, const ViewPort& port) {
     image.Resize(port.clientWidth, port.clientHeight);
-    image.Fill(kViewBackground);
     const ConstSlotView display = ViewOf(stack, LayerStack::kDisplaySlot, 0);
-    if (!display) return;
-    const ViewGeometry g = ComputeViewGeometry(port);
-    StretchInto(image, g.destination, display, g.source);
+    Rect picture;
+    if (display) {
+        const ViewGeometry g = ComputeViewGeometry(port);
+        picture = StretchCovering(image, g.destination, display, g.source);
+    }
+    // Only what the picture left is painted grey: the frame's largest write happens once.
+    image.FillOutside(kViewBackground, picture);
 }
 
 std::optional<std::pair<Point, Point>> RangeFrameCorners(const DocumentState& doc) {

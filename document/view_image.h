@@ -36,6 +36,7 @@ struct ViewImage {
     // Working memory of the stretch, kept here so that a frame allocates nothing.
     std::vector<ColumnSpan> columns;
     std::vector<std::uint8_t> rowAnd;
+    std::vector<std::uint8_t> fillRow;
 
     // Makes the image width x height (an empty one for a size that is not positive or too
     // large); the content is then undefined until painted.
@@ -51,6 +52,8 @@ struct ViewImage {
     COLORREF Get(int x, int y) const { return LoadPixel(Row(y) + 3 * static_cast<std::size_t>(x)); }
     void Set(int x, int y, COLORREF c) { StorePixel(Row(y) + 3 * static_cast<std::size_t>(x), c); }
     void Fill(COLORREF c);
+    // Fills every pixel outside the rectangle, which must lie inside the image.
+    void FillOutside(COLORREF c, const Rect& keep);
 };
 
 // What the view is shown with: the document's zoom, scroll and zoomed size, and the size of

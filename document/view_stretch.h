@@ -15,4 +15,9 @@ namespace daub {
 void StretchInto(ViewImage& image, const Rect& destination, const ConstSlotView& source,
                  const Rect& sourceRect);
 
+// StretchInto that tells which part of the image it wrote: every pixel of the returned
+// rectangle, and none outside it (an empty rectangle when nothing was written).
+Rect StretchCovering(ViewImage& image, const Rect& destination, const ConstSlotView& source,
+                     const Rect& sourceRect);
+
 }  // namespace daub

@@ -87,9 +87,9 @@ bool IsDirectory(const std::filesystem::path& p) {
     return std::filesystem::is_directory(p, ec);
 }
 
-}  // namespace
-
-std::unique_ptr<SlotBitmap> ReadBitmapPicture(MessageSink& messages, const std::string& path) {
+// The picture into memory that `make` gives for its format (zeroed when asked).
+template <class Make>
+std::unique_ptr<SlotBitmap> ReadPicture(MessageSink& messages, const std::string& path, Make make) {
     if (path.empty()) return Refuse(messages, kBmpNoPathText);
     if (!IsUsablePath(path)) return Refuse(messages, kBmpNotFoundText);
     const std::filesystem::path file = PathFromUtf8(path);
@@ -104,17 +104,29 @@ std::unique_ptr<SlotBitmap> ReadBitmapPicture(MessageSink& messages, const std::
     const SlotFormat format = MakeSlotFormat(layout.width, layout.height);
     // The direct read fills every byte, padding included; the decoder leaves some untouched.
     const bool direct = IsSlotLayout(layout, RowStride(layout.width), layout.height);
-    std::unique_ptr<SlotBitmap> bitmap = LayerStack::MakeBitmap(format, !direct);
+    std::unique_ptr<SlotBitmap> bitmap = make(format, !direct);
     if (!bitmap) return Refuse(messages, kBmpNoMemoryText);
     const BmpRefusal readFailure = ReadPixels(in, layout, *bitmap);
     if (readFailure != BmpRefusal::None) return Refuse(messages, RefusalText(readFailure));
     return bitmap;
 }
 
+}  // namespace
+
+std::unique_ptr<SlotBitmap> ReadBitmapPicture(MessageSink& messages, const std::string& path) {
+    return ReadPicture(messages, path, [](const SlotFormat& format, bool zeroed) {
+        return LayerStack::MakeBitmap(format, zeroed);
+    });
+}
+
 BitmapHandle ReadBitmapFile(MessageSink& messages, LayerStack& stack, const std::string& path,
                             int slot, int formatEntry) {
     if (!stack.IsSlot(slot) || !stack.IsSlot(formatEntry)) return nullptr;
-    std::unique_ptr<SlotBitmap> bitmap = ReadBitmapPicture(messages, path);
+    // A slot read again at the same size takes the spare's memory, already mapped.
+    std::unique_ptr<SlotBitmap> bitmap =
+        ReadPicture(messages, path, [&stack](const SlotFormat& format, bool zeroed) {
+            return stack.TakeBitmap(format, zeroed);
+        });
     if (!bitmap) return nullptr;
     // Everything that can fail has been done: only now are the slot and its format replaced.
     stack.DefineFormat(formatEntry, bitmap->width, bitmap->height);

@@ -5,23 +5,16 @@
 #include <cstring>
 #include <vector>
 
+#include "document/pixel_block.h"
 #include "document/slot_view.h"
+#include "imageops/blur_source_rows.h"
 #include "imageops/blur_sums.h"
+#include "imageops/fast_row_means.h"
 #include "imageops/spray_square.h"
 
 namespace daub {
 
 namespace {
-
-// The means of one row, three bytes a pixel as the targets store them, and which pixels
-// have one at all.
-struct RowMeans {
-    std::vector<std::uint8_t> pixels;
-    std::vector<std::uint8_t> present;
-    bool complete = true;  // every pixel has a mean
-
-    explicit RowMeans(std::size_t width) : pixels(3 * width), present(width) {}
-};
 
 // What stays the same for every row of one blur.
 struct BlurPass {
@@ -33,6 +26,7 @@ struct BlurPass {
     int firstRow, lastRow;        // the rows that feed the square
     int firstColumn, lastColumn;  // the columns that feed the square
     std::uint64_t maxCount = 0;   // the most pixels one window can hold
+    bool stream = false;          // rows written past the caches (see kStreamBytes)
 
     std::uint64_t Pixels() const {
         return static_cast<std::uint64_t>(area.columns.second - area.columns.first) *
@@ -55,8 +49,7 @@ struct BlurPass {
     void MeansWith(int y, const ColumnSums& columns, const MeanDivider& divider,
                    RowMeans& means) const {
         const int x0 = area.columns.first, x1 = area.columns.second;
-        const Int rowsIn =
-            static_cast<Int>(std::min(y + radius + 1, lastRow) - std::max(y - radius, firstRow));
+        const Int rowsIn = static_cast<Int>(RowsIn(y));
         const std::uint32_t* channels = columns.Channels(firstColumn);
         const std::uint32_t* excluded = columns.Excluded(firstColumn);
         const std::uint8_t* e = columns.ExcludedBytes();
@@ -122,13 +115,48 @@ struct BlurPass {
         means.complete = complete;
     }
 
+    int RowsIn(int y) const {
+        return std::min(y + radius + 1, lastRow) - std::max(y - radius, firstRow);
+    }
+
+    // The column sums slide up the rows of the square, from the bottom: rows are stored
+    // bottom-up, so every row read and written lies just after the last one in memory,
+    // which keeps the prefetcher streaming. eachRow(y) takes the means of row y once the
+    // sums hold its window.
+    template <typename Sums, typename Rows, typename EachRow>
+    void SlideRows(Sums& columns, Rows& rows, EachRow eachRow) const {
+        const int bottom = area.rows.second - 1;
+        for (int y = lastRow - 1; y >= std::max(bottom - radius, firstRow); --y)
+            columns.Add(rows.Entering(y));
+        for (int y = bottom; y >= area.rows.first; --y) {
+            if (y < bottom) {
+                const bool adds = y - radius >= firstRow, removes = y + radius + 1 < lastRow;
+                if (adds && removes)
+                    columns.Slide(rows.Entering(y - radius), rows.Leaving(y + radius + 1));
+                else if (adds)
+                    columns.Add(rows.Entering(y - radius));
+                else if (removes)
+                    columns.Remove(rows.Leaving(y + radius + 1));
+            }
+            eachRow(y);
+        }
+    }
+
     // Without a mask, a row whose every pixel has a mean is copied whole.
     void Write(int y, const RowMeans& means) const {
         const int x0 = area.columns.first, x1 = area.columns.second;
         const std::size_t start = source.Offset(x0, y);
         if (means.complete && !gate.MaskOn()) {
-            for (std::uint8_t* bits : targets)
-                std::memcpy(bits + start, means.pixels.data(), means.pixels.size());
+            const std::size_t bytes = 3 * static_cast<std::size_t>(x1 - x0);
+            for (std::uint8_t* bits : targets) {
+#if defined(__SSE2__)
+                if (stream) {
+                    simd::StreamCopy(bits + start, means.pixels.data(), bytes);
+                    continue;
+                }
+#endif
+                std::memcpy(bits + start, means.pixels.data(), bytes);
+            }
             return;
         }
         for (int x = x0; x < x1; ++x) {
@@ -141,6 +169,14 @@ struct BlurPass {
     }
 };
 
+constexpr std::uint64_t kStreamBytes = 32 << 20;
+
+void FinishStreaming([[maybe_unused]] const BlurPass& pass) {
+#if defined(__SSE2__)
+    if (pass.stream) simd::Fence();
+#endif
+}
+
 }  // namespace
 
 void SprayBlur(LayerStack& stack, COLORREF excludedColour, int sourceSlot, int cx, int cy, int w,
@@ -149,10 +185,12 @@ void SprayBlur(LayerStack& stack, COLORREF excludedColour, int sourceSlot, int c
     SprayBlurInto(stack, excludedColour, sourceSlot, cx, cy, w, h, strength, targets, formatEntry);
 }
 
-void SprayBlurInto(LayerStack& stack, COLORREF excludedColour, int sourceSlot, int cx, int cy,
-                   int w, int h, int strength, std::span<const int> targetSlots, int formatEntry) {
-    const SlotView source = ViewOf(stack, sourceSlot, formatEntry);
-    if (!source) return;
+namespace {
+
+// SprayBlurInto, saving every source row into `save` first when it is given.
+void BlurFrom(LayerStack& stack, COLORREF excludedColour, const SlotView& source,
+              std::uint8_t* save, int cx, int cy, int w, int h, int strength,
+              std::span<const int> targetSlots, int formatEntry) {
     std::vector<std::uint8_t*> targets;
     bool aliased = false;
     for (int slot : targetSlots) {
@@ -178,39 +216,68 @@ void SprayBlurInto(LayerStack& stack, COLORREF excludedColour, int sourceSlot, i
     const int firstColumn = std::max(area.columns.first - radius, 0);
     const int lastColumn = std::min(area.columns.second + radius, source.width);
 
-    // Writing into the source would feed written pixels back into later averages, so the
-    // rows that feed the square are read from a copy then.
-    std::vector<std::uint8_t> copy;
-    if (aliased) {
-        const std::uint8_t* from = source.At(0, lastRow - 1);  // rows are stored bottom-up
-        copy.assign(from, from + static_cast<std::size_t>(source.stride) * (lastRow - firstRow));
-    }
-    const auto sourceRow = [&](int y) -> const std::uint8_t* {
-        if (!aliased) return source.At(0, y);
-        return copy.data() + static_cast<std::size_t>(source.stride) * (lastRow - 1 - y);
-    };
+    SourceRows rows(source, aliased, save, firstRow, lastRow);
 
     const auto span = static_cast<std::uint64_t>(2 * std::int64_t{radius} + 1);
     BlurPass pass{source, gate, targets, area, radius, firstRow, lastRow, firstColumn, lastColumn};
     pass.maxCount = std::min<std::uint64_t>(span, lastColumn - firstColumn) *
                     std::min<std::uint64_t>(span, lastRow - firstRow);
+    RowMeans means(static_cast<std::size_t>(area.columns.second - area.columns.first));
+    // Results larger than any cache (a whole-picture blur) are not read again soon: storing
+    // past the caches spares reading the old pixels first.
+    pass.stream = 3 * pass.Pixels() * targets.size() >= kStreamBytes;
+    if (pass.maxCount <= FastRowMeans::kMaxCount) {
+        // The windows of every strength the settings offer.
+        ExcludingColumnSums columns(firstColumn, lastColumn, excludedColour, radius + 1);
+        FastRowMeans fast(area.columns.first, area.columns.second);
+        pass.SlideRows(columns, rows, [&](int y) {
+            fast.Row(columns,
+                     {area.columns.first, area.columns.second, firstColumn, lastColumn, radius,
+                      pass.RowsIn(y)},
+                     means);
+            pass.Write(y, means);
+        });
+        FinishStreaming(pass);
+        return;
+    }
     const MeanDivider divider(pass.maxCount, pass.Pixels());
     ColumnSums columns(firstColumn, lastColumn, excludedColour);
-    RowMeans means(static_cast<std::size_t>(area.columns.second - area.columns.first));
-    for (int y = firstRow; y < std::min(area.rows.first + radius + 1, lastRow); ++y)
-        columns.Add(sourceRow(y));
-    for (int y = area.rows.first; y < area.rows.second; ++y) {
-        if (y > area.rows.first) {
-            const bool adds = y + radius < lastRow, removes = y - radius - 1 >= firstRow;
-            if (adds && removes)
-                columns.Slide(sourceRow(y + radius), sourceRow(y - radius - 1));
-            else if (adds)
-                columns.Add(sourceRow(y + radius));
-            else if (removes)
-                columns.Remove(sourceRow(y - radius - 1));
-        }
-        pass.Row(y, columns, divider, means);
+    pass.SlideRows(columns, rows, [&](int y) { pass.Row(y, columns, divider, means); });
+    FinishStreaming(pass);
+}
+
+}  // namespace
+
+void SprayBlurInto(LayerStack& stack, COLORREF excludedColour, int sourceSlot, int cx, int cy,
+                   int w, int h, int strength, std::span<const int> targetSlots, int formatEntry) {
+    const SlotView source = ViewOf(stack, sourceSlot, formatEntry);
+    if (!source) return;
+    BlurFrom(stack, excludedColour, source, nullptr, cx, cy, w, h, strength, targetSlots,
+             formatEntry);
+}
+
+void BlurWholeSaving(LayerStack& stack, COLORREF excludedColour, int sourceSlot, int saveSlot,
+                     int strength, std::span<const int> targetSlots, int formatEntry) {
+    const SlotView source = ViewOf(stack, sourceSlot, formatEntry);
+    const SlotView save = ViewOf(stack, saveSlot, formatEntry);
+    const int width = stack.Width(formatEntry), height = stack.Height(formatEntry);
+    // Every row enters the window once, so every row gets saved; that needs a blur that
+    // runs, and targets other than the copy.
+    bool fused = source && save && source.bits != save.bits && strength >> 1 >= 0;
+    bool anyTarget = false;
+    for (int slot : targetSlots) {
+        const SlotView target = ViewOf(stack, slot, formatEntry);
+        fused = fused && target.bits != save.bits;
+        anyTarget = anyTarget || target;
     }
+    if (fused && anyTarget) {
+        BlurFrom(stack, excludedColour, source, save.bits, width / 2, height / 2, width, height,
+                 strength, targetSlots, formatEntry);
+        return;
+    }
+    LayerStack::CopyBitmap(stack.Bitmap(saveSlot), stack.Bitmap(sourceSlot));
+    SprayBlurInto(stack, excludedColour, saveSlot, width / 2, height / 2, width, height, strength,
+                  targetSlots, formatEntry);
 }
 
 }  // namespace daub

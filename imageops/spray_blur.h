@@ -21,4 +21,10 @@ void SprayBlur(LayerStack& stack, COLORREF excludedColour, int sourceSlot, int c
 void SprayBlurInto(LayerStack& stack, COLORREF excludedColour, int sourceSlot, int cx, int cy,
                    int w, int h, int strength, std::span<const int> targetSlots, int formatEntry);
 
+// CopyBitmap(save, source), then SprayBlurInto from the save slot over the whole image; the
+// two in one pass where the slots allow, each source row saved as the blur first reads it,
+// so the picture passes through memory once.
+void BlurWholeSaving(LayerStack& stack, COLORREF excludedColour, int sourceSlot, int saveSlot,
+                     int strength, std::span<const int> targetSlots, int formatEntry);
+
 }  // namespace daub

@@ -1,8 +1,12 @@
 #include "imageops/spray_tool.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "imageops/spray_blend.h"
 #include "imageops/spray_blur.h"
 #include "imageops/spray_noise.h"
+#include "imageops/spray_square.h"
 #include "tools/brush_tool.h"
 #include "tools/tool_host.h"
 
@@ -10,6 +14,17 @@ namespace daub {
 namespace {
 
 constexpr int kBlur = 0, kBlend = 1, kNoise = 2;
+
+// The rows a dab at canvas point c reads from the saved picture or writes into the display:
+// its square, and for the blur as far beyond as the radius reaches.
+std::pair<int, int> DabRows(const DocumentState& doc, Point c, int height) {
+    const int size = doc.spraySize;
+    const SprayArea area = ClipSprayArea(c.x, c.y, size, size, 1, height);
+    if (area.rows.Empty()) return {0, 0};
+    int reach = 0;
+    if (doc.sprayKind == kBlur) reach = std::clamp(doc.sprayStrength >> 1, 1, height);
+    return {area.rows.first - reach, area.rows.second + reach};
+}
 
 }  // namespace
 
@@ -20,12 +35,17 @@ bool SprayTool(DocumentState& doc, NoiseGenerator& noise, int x, int y, ToolPhas
     LayerStack& stack = *doc.layerStack;
     const int kind = doc.sprayKind;
     const bool readsSaved = kind == kBlur || kind == kBlend;
+    // The press saves the display into the composite slot, but only the bands the stroke
+    // reaches are copied, each before the stroke first reads or paints it.
     if (step == StrokeStep::Press && (readsSaved || phase == ToolPhase::RightPress))
-        LayerStack::CopyBitmap(stack.Bitmap(LayerStack::kCompositeSlot),
-                               stack.Bitmap(LayerStack::kDisplaySlot));
+        stack.strokeSaved.Begin(stack, LayerStack::kCompositeSlot, LayerStack::kDisplaySlot);
+    else if (step == StrokeStep::Press)
+        stack.strokeSaved.End();
     const int source = readsSaved ? LayerStack::kCompositeSlot : LayerStack::kDisplaySlot;
     const COLORREF colour = StrokeColour(doc, phase);
     const Point c = ToolCanvasPoint(doc, {x, y});
+    const auto [firstRow, lastRow] = DabRows(doc, c, stack.Height(0));
+    stack.strokeSaved.Ensure(stack, firstRow, lastRow);
     const int size = doc.spraySize, strength = doc.sprayStrength;
     const int targets[] = {doc.currentLayer, LayerStack::kDisplaySlot};
     for (int target : targets) {

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "document/pixel_block.h"
 #include "document/slot_view.h"
 
 namespace daub {
@@ -40,26 +41,57 @@ void ReverseFourPixels(std::uint8_t* out, const std::uint8_t* in) {
     Store32(out + 8, ((b >> 8) & 0xFF) | (a << 8));
 }
 
-void SwapPixels(std::uint8_t* p, std::uint8_t* q) {
-    std::uint8_t t[3];
-    std::memcpy(t, p, 3);
-    std::memcpy(p, q, 3);
-    std::memcpy(q, t, 3);
+#if defined(__SSE2__)
+// The 16 bytes in reverse order.
+__m128i ReverseBytes(__m128i v) {
+    v = _mm_shufflelo_epi16(v, _MM_SHUFFLE(0, 1, 2, 3));
+    v = _mm_shufflehi_epi16(v, _MM_SHUFFLE(0, 1, 2, 3));
+    v = _mm_shuffle_epi32(v, _MM_SHUFFLE(1, 0, 3, 2));
+    return _mm_or_si128(_mm_slli_epi16(v, 8), _mm_srli_epi16(v, 8));
 }
 
-// Reverses the pixel order of a row in place: four-pixel blocks from both ends swap places
-// reversed, and the few pixels left in the middle one by one.
-void ReverseRow(std::uint8_t* row, int width) {
-    int left = 0, right = width - 4;
-    for (; left + 4 <= right; left += 4, right -= 4) {
-        std::uint8_t l[12], r[12];
-        std::memcpy(l, row + 3 * static_cast<std::size_t>(left), 12);
-        std::memcpy(r, row + 3 * static_cast<std::size_t>(right), 12);
-        ReverseFourPixels(row + 3 * static_cast<std::size_t>(left), r);
-        ReverseFourPixels(row + 3 * static_cast<std::size_t>(right), l);
+struct Channels {
+    simd::Block blue = simd::Phase(0), green = simd::Phase(1), red = simd::Phase(2);
+};
+
+// Sixteen pixels in reverse order. Reversing all 48 bytes puts byte c of pixel 15 - q at
+// byte 3q + 2 - c, so blue comes from two bytes further on and red from two bytes back.
+simd::Block ReversePixels(const simd::Block& b, const Channels& c) {
+    using namespace simd;
+    const Block r = {ReverseBytes(b.r2), ReverseBytes(b.r1), ReverseBytes(b.r0)};
+    return Or(Or(And(ShiftDown<2>(r), c.blue), And(r, c.green)), And(ShiftUp<2>(r), c.red));
+}
+
+// The row's first pixels, sixteen at a time, from the far end of the copy; returns how
+// many were done.
+int ReverseBlocks(std::uint8_t* row, const std::uint8_t* copy, int width) {
+    using simd::kBlockPixels;
+    const Channels channels;
+    int x = 0;
+    for (; x + kBlockPixels <= width; x += kBlockPixels) {
+        const std::uint8_t* from = copy + 3 * static_cast<std::size_t>(width - x - kBlockPixels);
+        simd::Store(row + 3 * static_cast<std::size_t>(x),
+                    ReversePixels(simd::Load(from), channels));
     }
-    for (int a = left, b = right + 3; a < b; ++a, --b)
-        SwapPixels(row + 3 * static_cast<std::size_t>(a), row + 3 * static_cast<std::size_t>(b));
+    return x;
+}
+#else
+int ReverseBlocks(std::uint8_t*, const std::uint8_t*, int) {
+    return 0;
+}
+#endif
+
+// Reverses the pixel order of a row from a copy of it, front to back: the row is read once
+// and written once in one forward stream, which the prefetcher follows.
+void ReverseRow(std::uint8_t* row, int width, std::uint8_t* copy) {
+    std::memcpy(copy, row, 3 * static_cast<std::size_t>(width));
+    int x = ReverseBlocks(row, copy, width);
+    for (; x + 4 <= width; x += 4)
+        ReverseFourPixels(row + 3 * static_cast<std::size_t>(x),
+                          copy + 3 * static_cast<std::size_t>(width - x - 4));
+    for (; x < width; ++x)
+        std::memcpy(row + 3 * static_cast<std::size_t>(x),
+                    copy + 3 * static_cast<std::size_t>(width - 1 - x), 3);
 }
 
 }  // namespace
@@ -72,8 +104,10 @@ void MirrorSlot(LayerStack& stack, int slot, int direction, int formatSlot) {
         SwapRows(view);
         return;
     }
-    for (int y = 0; y < view.height; ++y)
-        ReverseRow(view.At(0, y), view.width);
+    std::vector<std::uint8_t> copy(3 * static_cast<std::size_t>(view.width));
+    // Bottom row first: rows are stored bottom-up, so the rows follow each other in memory.
+    for (int y = view.height - 1; y >= 0; --y)
+        ReverseRow(view.At(0, y), view.width, copy.data());
 }
 
 }  // namespace daub

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "document/pixel_block.h"
 #include "document/slot_view.h"
 #include "tools/write_gate.h"
 
@@ -16,45 +17,39 @@ void CopyPixel(std::uint8_t* dst, const std::uint8_t* src) {
     dst[2] = src[2];
 }
 
-// Masks are built white (all bytes 255) and black (all 0), so eight pixels whose 24 bytes
-// are all one or the other can be passed over at once; only the blue bytes decide.
-bool AllBytes(const std::uint8_t* p, std::uint64_t word) {
-    std::uint64_t w[3];
-    std::memcpy(w, p, 24);
-    return w[0] == word && w[1] == word && w[2] == word;
-}
-
-std::size_t SkipMasked(const std::uint8_t* mask, std::size_t offset, std::size_t end) {
-    while (offset + 24 <= end && AllBytes(mask + offset, 0))
-        offset += 24;
-    while (offset < end && mask[offset] != 255)
-        offset += 3;
+#if defined(__SSE2__)
+// Sixteen pixels at a time: a block whose mask is all black is passed over, one all white is
+// copied, and a mixed one blends source and target under the white pixels (the mask's blue
+// byte decides, as MaskAllows does). Returns where the blocks ended.
+std::size_t CopyBlocksMasked(std::uint8_t* dst, const std::uint8_t* src, const std::uint8_t* mask,
+                             std::size_t begin, std::size_t end) {
+    using namespace simd;
+    const __m128i ff = _mm_set1_epi8(-1);
+    const Block starts = Phase(0), white = {ff, ff, ff};
+    std::size_t offset = begin;
+    for (; offset + kBlockBytes <= end; offset += kBlockBytes) {
+        const Block allowed = And(BytesEqual(Load(mask + offset), white), starts);
+        if (AnyByteSet(allowed) == 0) continue;
+        if (Same(allowed, starts)) {
+            Store(dst + offset, Load(src + offset));
+            continue;
+        }
+        const Block m = SpreadPixelFlags(allowed);
+        Store(dst + offset, Select(m, Load(src + offset), Load(dst + offset)));
+    }
     return offset;
 }
-
-std::size_t SkipWhite(const std::uint8_t* mask, std::size_t offset, std::size_t end) {
-    while (offset + 24 <= end && AllBytes(mask + offset, ~std::uint64_t{0}))
-        offset += 24;
-    while (offset < end && mask[offset] == 255)
-        offset += 3;
-    return offset;
+#else
+std::size_t CopyBlocksMasked(std::uint8_t*, const std::uint8_t*, const std::uint8_t*,
+                             std::size_t begin, std::size_t) {
+    return begin;
 }
+#endif
 
 // One row of CopySlotMasked while the mask is on: only pixels with a white mask byte move.
 void CopyRowMasked(const WriteGate& gate, std::uint8_t* dst, const std::uint8_t* src,
                    std::size_t begin, std::size_t end) {
-    if (gate.MaskCovers(end)) {
-        // Masks are mostly large white and black areas: copy each white run in one block.
-        const std::uint8_t* mask = gate.Mask();
-        std::size_t offset = begin;
-        while (offset < end) {
-            offset = SkipMasked(mask, offset, end);
-            const std::size_t runEnd = SkipWhite(mask, offset, end);
-            std::memcpy(dst + offset, src + offset, runEnd - offset);
-            offset = runEnd;
-        }
-        return;
-    }
+    if (gate.MaskCovers(end)) begin = CopyBlocksMasked(dst, src, gate.Mask(), begin, end);
     for (std::size_t offset = begin; offset < end; offset += 3)
         if (gate.MaskAllows(offset)) CopyPixel(dst + offset, src + offset);
 }
@@ -81,7 +76,8 @@ void CopySlotMasked(LayerStack& stack, int targetSlot, int sourceSlot, int forma
     const int height = std::min(target.height, gate.Height());
     if (width <= 0 || height <= 0) return;
     const std::size_t rowBytes = 3 * static_cast<std::size_t>(width);
-    for (int y = 0; y < height; ++y) {
+    // Bottom row first: rows are stored bottom-up, so the copy runs forward through memory.
+    for (int y = height - 1; y >= 0; --y) {
         const std::size_t begin = target.Offset(0, y);
         if (gate.MaskOn())
             CopyRowMasked(gate, target.bits, source.bits, begin, begin + rowBytes);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/tools/test_canvas.h"
@@ -58,6 +60,66 @@ TEST(Composite, MatchesThePlainCompositeOverRandomLayers) {
                 EXPECT_EQ(canvas.Bytes(0), want) << "width " << width << " keys " << keyShare;
             }
         }
+    }
+}
+
+// A row given as letters: k the key, b, g or r the key with that byte changed, o another
+// colour. Returns the source row with a guard pixel after it.
+std::vector<std::uint8_t> KeyedRow(const std::string& letters, std::mt19937& rng,
+                                   COLORREF key = kKey) {
+    std::vector<std::uint8_t> row(3 * (letters.size() + 1), 0x5A);
+    for (std::size_t i = 0; i < letters.size(); ++i) {
+        COLORREF c = key;
+        if (letters[i] == 'o') c = key ^ (1 + rng() % 0xFFFFFF);  // never the key
+        if (letters[i] == 'b') c ^= 0x010000;
+        if (letters[i] == 'g') c ^= 0x000100;
+        if (letters[i] == 'r') c ^= 0x000001;
+        StorePixel(row.data() + 3 * i, c);
+    }
+    return row;
+}
+
+std::string Repeated(const std::string& part, int times) {
+    std::string all;
+    for (int i = 0; i < times; ++i)
+        all += part;
+    return all;
+}
+
+TEST(Composite, RowCopyPassesExactlyTheKeyPixelsOver) {
+    const std::string o16(16, 'o');
+    const std::pair<const char*, std::string> cases[] = {
+        {"sixteen other colours go whole", o16},
+        {"sixteen keys leave the target", std::string(16, 'k')},
+        {"a lone key among others", "ooooooookoooooooo"},
+        {"keys across the register seams", "oooookooookooooo"},
+        {"one byte off the key is copied", "bgrbgrbgrbgrbgrbkrgb"},
+        {"keys at both ends and in the tail", "koooooooooooooookoook"},
+        {"every other pixel", Repeated("ko", 20)},
+        {"one pixel", "k"},
+        {"one other pixel", "o"},
+    };
+    std::mt19937 rng(3);
+    for (const auto& [name, letters] : cases) {
+        const std::vector<std::uint8_t> source = KeyedRow(letters, rng);
+        std::vector<std::uint8_t> target(source.size(), 0x11), want = target;
+        for (std::size_t i = 0; i < letters.size(); ++i)
+            if (letters[i] != 'k') std::copy_n(&source[3 * i], 3, &want[3 * i]);
+        CopyRowKeyed(target.data(), source.data(), static_cast<int>(letters.size()), kKey);
+        EXPECT_EQ(target, want) << name;
+    }
+    // And random mixtures at every length up to a hundred, each with a key of its own.
+    for (std::size_t length = 1; length <= 100; ++length) {
+        std::string letters;
+        for (std::size_t i = 0; i < length; ++i)
+            letters += "kkobgr"[rng() % 6];
+        const COLORREF key = rng() & 0xFFFFFF;
+        const std::vector<std::uint8_t> source = KeyedRow(letters, rng, key);
+        std::vector<std::uint8_t> target(source.size(), 0x22), want = target;
+        for (std::size_t i = 0; i < length; ++i)
+            if (letters[i] != 'k') std::copy_n(&source[3 * i], 3, &want[3 * i]);
+        CopyRowKeyed(target.data(), source.data(), static_cast<int>(length), key);
+        EXPECT_EQ(target, want) << letters << " key " << key;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <set>
 #include <vector>
@@ -123,6 +124,30 @@ TEST(ViewImage, MatchesThePlainStretch) {
         RenderCanvasView(image, canvas.stack, port);
         EXPECT_EQ(Colours(image), ReferenceView(canvas.View(), port))
             << c.canvasW << "x" << c.canvasH << " zoom " << c.zoom;
+    }
+}
+
+// One image through every zoom step out and back, as the zoom keys go: each frame paints
+// only around its picture, so whatever an earlier frame drew there must not show through.
+TEST(ViewImage, EveryZoomStepFromFrameToFrame) {
+    Canvas canvas(333, 201);  // rows of 999 bytes: never a whole number of words
+    std::mt19937 rng(5);
+    for (int i = 0; i < 333 * 201; ++i)
+        StorePixel(canvas.View().At(i % 333, i / 333), rng() & 0xFFFFFF);
+    const float steps[] = {1.0f, 2.0f, 4.0f,  6.0f, 8.0f,  6.0f, 4.0f, 2.0f,
+                           1.0f, 0.5f, 0.25f, 0.1f, 0.25f, 0.5f, 1.0f};
+    ViewImage image;
+    for (bool farEnd : {false, true}) {
+        for (float zoom : steps) {
+            ViewPort port = canvas.Port(zoom, 0, 0, 250, 180);
+            if (farEnd) {  // scrolled as far as the zoomed canvas goes
+                port.scrollX = std::max(0, port.zoomedWidth - 240);
+                port.scrollY = std::max(0, port.zoomedHeight - 170);
+            }
+            RenderCanvasView(image, canvas.stack, port);
+            EXPECT_EQ(Colours(image), ReferenceView(canvas.View(), port))
+                << "zoom " << zoom << (farEnd ? " at the far end" : "");
+        }
     }
 }
 

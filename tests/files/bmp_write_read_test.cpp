@@ -7,6 +7,7 @@
 #include <fstream>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "document/layer_stack.h"
@@ -162,6 +163,47 @@ TEST(BmpRead, RefusalShowsItsMessageAndChangesNothing) {
         EXPECT_EQ(canvas.stack.Width(0), 3);
         EXPECT_EQ(canvas.stack.Height(0), 2);
         EXPECT_EQ(canvas.Bytes(0), bytes);
+    }
+}
+
+// Reading file after file into a slot of one size reuses memory; each read must still give
+// exactly its own file, row padding included, and a refused one must leave the last picture.
+TEST(BmpRead, ReadAfterReadIntoOneSizeGivesEachFileExactly) {
+    TempDir dir;
+    std::mt19937 rng(21);
+    std::vector<std::vector<std::uint8_t>> pictures;
+    for (const char* name : {"a.bmp", "b.bmp"}) {
+        TestCanvas canvas(3, 2, {0});
+        canvas.Randomise(0, rng);  // the padding too
+        RecordingSink sink;
+        ASSERT_TRUE(WriteBitmapFile(sink, dir.File(name), canvas.stack, 0, 0));
+        pictures.push_back(canvas.Bytes(0));
+    }
+    // An 8-bit file: decoded row by row, which leaves the padding of the slot's rows alone.
+    test::BmpSpec indexed;
+    indexed.width = 3;
+    indexed.height = 2;
+    indexed.bitCount = 8;
+    indexed.clrUsed = 2;
+    indexed.palette = {0x0000FF, 0x00FF00};
+    indexed.pixels = {1, 0, 1, 0, 0, 1, 0, 0};
+    WriteBytes(dir.File("indexed.bmp"), test::BuildBmp(indexed));
+    const std::vector<std::uint8_t> decoded = {0, 255, 0,   0, 0,   255, 0, 255, 0,   0, 0, 0,
+                                               0, 0,   255, 0, 255, 0,   0, 0,   255, 0, 0, 0};
+    WriteBytes(dir.File("bad.bmp"), {'B', 'M', 0, 0});
+    const std::pair<const char*, const std::vector<std::uint8_t>*> steps[] = {
+        {"a.bmp", &pictures[0]},  {"b.bmp", &pictures[1]}, {"indexed.bmp", &decoded},
+        {"bad.bmp", nullptr},     {"a.bmp", &pictures[0]}, {"b.bmp", &pictures[1]},
+        {"indexed.bmp", &decoded}};
+    TestCanvas canvas(3, 2, {0});
+    std::vector<std::uint8_t> shown = canvas.Bytes(0);
+    for (const auto& [name, picture] : steps) {
+        RecordingSink sink;
+        const BitmapHandle read = ReadBitmapFile(sink, canvas.stack, dir.File(name), 0, 0);
+        EXPECT_EQ(read != nullptr, picture != nullptr) << name;
+        if (picture) shown = *picture;
+        EXPECT_EQ(canvas.Bytes(0), shown) << name;
+        EXPECT_EQ(std::pair(canvas.stack.Width(0), canvas.stack.Height(0)), std::pair(3, 2));
     }
 }
 

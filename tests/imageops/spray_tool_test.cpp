@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
+#include "imageops/spray_blend.h"
+#include "imageops/spray_blur.h"
+#include "imageops/spray_noise.h"
 #include "tests/tools/stroke_document.h"
 #include "tests/tools/test_canvas.h"
 
@@ -125,6 +129,84 @@ TEST(SprayTool, WhichPressesSaveTheDisplay) {
         NoiseGenerator noise;
         SprayTool(doc, noise, 12, 12, c.phase);
         EXPECT_EQ(PixelOf(doc, kComposite, 0, 0), c.saved ? MakeColour(1, 2, 3) : kWhite) << c.name;
+    }
+}
+
+// A stroke as the spray ran it when the press saved the whole display at once.
+void ReferenceStroke(DocumentState& doc, NoiseGenerator& noise, ToolPhase press,
+                     const std::vector<Point>& path) {
+    LayerStack& stack = *doc.layerStack;
+    const bool readsSaved = doc.sprayKind != kNoise;
+    const COLORREF colour = press == ToolPhase::LeftPress ? doc.drawColour : doc.secondColour;
+    if (readsSaved || press == ToolPhase::RightPress)
+        LayerStack::CopyBitmap(stack.Bitmap(kComposite), stack.Bitmap(kDisplay));
+    const int source = readsSaved ? kComposite : kDisplay;
+    const int size = doc.spraySize, strength = doc.sprayStrength;
+    for (Point p : path) {
+        for (int target : {doc.currentLayer, kDisplay}) {
+            if (doc.sprayKind == kBlur)
+                SprayBlur(stack, colour, source, p.x, p.y, size, size, strength, target, 0);
+            if (doc.sprayKind == kBlend)
+                SprayBlend(stack, colour, source, p.x, p.y, size, size, strength, target, 0);
+            if (doc.sprayKind == kNoise) {
+                const std::uint32_t before = noise.State();
+                SprayNoise(stack, noise, colour, source, p.x, p.y, size, size, strength, target, 0);
+                if (target == doc.currentLayer) noise.Restore(before);
+            }
+        }
+    }
+}
+
+// On a canvas of many bands a stroke copies only the bands it reaches, yet paints exactly
+// what a stroke from a whole saved display paints: later dabs overlap the earlier ones and
+// must still read the picture as it was at the press.
+TEST(SprayTool, StrokesPaintAsFromTheWholeDisplaySavedAtThePress) {
+    struct Case {
+        const char* name;
+        int kind, size, strength;
+        ToolPhase press;
+        bool mask;
+    };
+    const Case cases[] = {
+        {"blur, widest radius", kBlur, 40, 40, ToolPhase::LeftPress, false},
+        {"blur, radius 1", kBlur, 7, 1, ToolPhase::LeftPress, false},
+        {"blend", kBlend, 33, 125, ToolPhase::LeftPress, false},
+        {"noise, right button", kNoise, 20, 80, ToolPhase::RightPress, false},
+        {"blur under a mask", kBlur, 30, 24, ToolPhase::RightPress, true},
+    };
+    // Down across several bands, back up over the same rows, and off both edges.
+    const std::vector<Point> path = {{500, 60},  {500, 75},  {502, 100}, {500, 128},
+                                     {501, 90},  {499, 62},  {20, 2},    {990, 297},
+                                     {500, 150}, {-30, 100}, {1010, 110}};
+    for (const Case& c : cases) {
+        DocumentState docs[2] = {SprayDocument(c.kind, c.size, c.strength, kWhite),
+                                 SprayDocument(c.kind, c.size, c.strength, kWhite)};
+        // Rows of 2997 bytes and one of padding: 21 to a band.
+        test::TestCanvas picture(999, 300);
+        std::mt19937 rng(8);
+        picture.Randomise(kDisplay, rng, 6);
+        picture.Randomise(kLayer, rng, 6);
+        picture.MaskWhere([&](int, int) { return rng() % 3 != 0; });
+        for (DocumentState& doc : docs) {
+            LayerStack& stack = *doc.layerStack;
+            stack.DefineFormat(0, 999, 300);
+            for (int slot : {kDisplay, kComposite, kLayer, LayerStack::kMaskSlot})
+                LayerStack::CopyBitmap(stack.CreateSlotBitmap(slot), picture.stack.Bitmap(slot));
+            stack.maskEnabled = c.mask;
+            doc.zoomedWidth = 999;
+            doc.zoomedHeight = 300;
+            doc.rightDragging = c.press == ToolPhase::RightPress;
+            doc.leftDragging = !doc.rightDragging;
+        }
+        NoiseGenerator noise, referenceNoise;
+        const ToolPhase drag =
+            c.press == ToolPhase::LeftPress ? ToolPhase::LeftDrag : ToolPhase::RightDrag;
+        for (std::size_t i = 0; i < path.size(); ++i)
+            SprayTool(docs[0], noise, path[i].x, path[i].y, i == 0 ? c.press : drag);
+        ReferenceStroke(docs[1], referenceNoise, c.press, path);
+        for (int slot : {kDisplay, kLayer})
+            EXPECT_EQ(test::TestBytes(docs[0], slot), test::TestBytes(docs[1], slot))
+                << c.name << ", slot " << slot;
     }
 }
 

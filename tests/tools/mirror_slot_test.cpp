@@ -42,6 +42,19 @@ TEST(MirrorSlot, MatchesThePlainMirror) {
     }
 }
 
+// Rows long enough for sixteen-pixel blocks, followed by none, one or three single pixels and
+// by groups of four.
+TEST(MirrorSlot, WideRowsMatchThePlainMirror) {
+    std::mt19937 rng(2);
+    for (int width : {32, 33, 40, 63, 64, 97, 161}) {
+        TestCanvas canvas(width, 3);
+        canvas.Randomise(5, rng);
+        const auto want = ReferenceMirror(canvas, 5, kMirrorHorizontal);
+        MirrorSlot(canvas.stack, 5, kMirrorHorizontal, 0);
+        EXPECT_EQ(canvas.Bytes(5), want) << "width " << width;
+    }
+}
+
 TEST(MirrorSlot, FlipsACornerPixel) {
     TestCanvas canvas(3, 2);
     canvas.Fill(5, 0x000000);

@@ -73,6 +73,29 @@ TEST(CopySlotMasked, LongMaskRunsMatchThePlainCopy) {
     }
 }
 
+// Masks of any bytes at all, wide enough for whole sixteen-pixel blocks of every kind: all
+// white, all black, and mixed, with green and red bytes that must not count.
+TEST(CopySlotMasked, AnyMaskBytesOverWideRowsMatchThePlainCopy) {
+    std::mt19937 rng(12);
+    for (int width : {16, 47, 48, 50, 101}) {
+        TestCanvas canvas(width, 9);
+        canvas.Randomise(1, rng);
+        canvas.Randomise(5, rng);
+        canvas.Randomise(3, rng);
+        const SlotView mask = canvas.View(3);
+        for (int y = 0; y < 9; ++y) {
+            for (int x = 0; x < width; ++x) {
+                const bool white = y < 3 ? y == 1 : rng() % 2 == 0;  // rows 0-2 uniform
+                mask.At(x, y)[0] = white ? 255 : static_cast<std::uint8_t>(rng() % 255);
+            }
+        }
+        canvas.stack.maskEnabled = 1;
+        const auto want = ReferenceCopy(canvas, 5, 1);
+        CopySlotMasked(canvas.stack, 5, 1, 0);
+        EXPECT_EQ(canvas.Bytes(5), want) << "width " << width;
+    }
+}
+
 TEST(CopySlotMasked, StaysInsideTheCanvasFormat) {
     // A larger range format copies only what entry 0's bounds allow.
     TestCanvas canvas(3, 2);

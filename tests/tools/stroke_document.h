@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include "document/document_state.h"
 #include "document/slot_view.h"
 
@@ -20,6 +23,12 @@ inline DocumentState StrokeDocument(int width, int height, COLORREF colour) {
 
 inline COLORREF PixelOf(const DocumentState& doc, int slot, int x, int y) {
     return LoadPixel(ViewOf(*doc.layerStack, slot, 0).At(x, y));
+}
+
+// The slot's whole pixel memory.
+inline std::vector<std::uint8_t> TestBytes(const DocumentState& doc, int slot) {
+    BitmapHandle b = doc.layerStack->Bitmap(slot);
+    return {b->pixels.get(), b->pixels.get() + b->ByteSize()};
 }
 
 inline void PaintPixel(DocumentState& doc, int slot, int x, int y, COLORREF colour) {
