@@ -12,6 +12,9 @@ find_package(PNG QUIET)
 if(PNG_FOUND)
   target_link_libraries(daubix_tests PRIVATE PNG::PNG)
   target_compile_definitions(daubix_tests PRIVATE DAUBIX_HAVE_PNG=1)
+  # The headless backend opens and saves PNG files with it, as Windows does with its codecs.
+  target_link_libraries(daubix_headless PRIVATE PNG::PNG)
+  target_compile_definitions(daubix_headless PRIVATE DAUBIX_HAVE_PNG=1)
 endif()
 gtest_discover_tests(daubix_tests DISCOVERY_TIMEOUT 60)
 

@@ -10,6 +10,7 @@
 #include "platform/file_dialog.h"
 #include "platform/handles.h"
 #include "platform/message.h"
+#include "platform/picture_codec.h"
 #include "platform/scroll_info.h"
 #include "platform/window_class.h"
 
@@ -136,6 +137,9 @@ class Platform {
         std::vector<std::uint8_t> bits;
     };
     virtual std::optional<ClipboardPicture> TakeClipboardBitmap(WindowHandle owner) = 0;
+
+    // The codecs for picture files other than BMP.
+    virtual PictureCodec& Pictures() = 0;
 
     // The files of a WM_DROPFILES (its wParam); the drop is finished afterwards.
     virtual std::vector<std::string> DroppedFiles(std::uintptr_t drop) = 0;

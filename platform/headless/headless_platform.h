@@ -14,6 +14,7 @@
 #include "platform/headless/headless_dialogs.h"
 #include "platform/headless/headless_kernel.h"
 #include "platform/headless/headless_menus.h"
+#include "platform/headless/png_codec.h"
 #include "platform/headless/resource_script.h"
 #include "platform/platform.h"
 #include "platform/window.h"
@@ -174,6 +175,7 @@ class HeadlessPlatform : public Platform {
     std::optional<ClipboardPicture> TakeClipboardBitmap(WindowHandle owner) override;
 
     std::vector<std::string> DroppedFiles(std::uintptr_t drop) override;
+    PictureCodec& Pictures() override { return pictures_; }
 
     std::string ModulePath() override { return modulePath; }
     // Records the request and answers whether the directory exists on this machine; the
@@ -289,6 +291,7 @@ class HeadlessPlatform : public Platform {
     std::uintptr_t nextDrop_ = 0x7000;
     std::string currentDirectory_;
     std::vector<std::string> directoryRequests_;
+    PngCodec pictures_;
 };
 
 }  // namespace daub

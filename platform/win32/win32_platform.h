@@ -3,6 +3,7 @@
 #include "platform/win32/win32_api.h"
 
 #include "platform/platform.h"
+#include "platform/win32/wic_codec.h"
 
 namespace daub {
 
@@ -81,6 +82,7 @@ class Win32Platform : public Platform {
 
     // win32_shell.cpp
     std::vector<std::string> DroppedFiles(std::uintptr_t drop) override;
+    PictureCodec& Pictures() override { return pictures_; }
     std::string ModulePath() override;
     bool ChangeDirectory(const std::string& path) override;
 
@@ -97,6 +99,7 @@ class Win32Platform : public Platform {
     HINSTANCE instance_;
     HACCEL accelerators_ = nullptr;
     HWND acceleratorTarget_ = nullptr;
+    WicCodec pictures_;
 };
 
 }  // namespace daub
