@@ -70,6 +70,8 @@ class Platform {
     virtual PixelRect WindowRect(WindowHandle window) = 0;  // screen coordinates
     // The client area, from (0, 0).
     virtual PixelRect ClientRect(WindowHandle window) = 0;
+    // A screen position in the window's client coordinates.
+    virtual PixelPoint ScreenToClient(WindowHandle window, PixelPoint screen) = 0;
     virtual void MoveNativeWindow(WindowHandle window, int x, int y, int width, int height,
                                   bool repaint) = 0;
     // Asks for a WM_PAINT of the whole client area, the background erased first.

@@ -126,6 +126,7 @@ class HeadlessPlatform : public Platform {
     PixelRect WindowRect(WindowHandle window) override;
     // Windows have no frame here: the client area is as large as the window.
     PixelRect ClientRect(WindowHandle window) override;
+    PixelPoint ScreenToClient(WindowHandle window, PixelPoint screen) override;
     // A new size sends WM_SIZE and makes the whole window due for painting.
     void MoveNativeWindow(WindowHandle window, int x, int y, int width, int height,
                           bool repaint) override;

@@ -33,6 +33,7 @@ class Win32Platform : public Platform {
     std::intptr_t SendWindowMessage(WindowHandle window, const Message& message) override;
     PixelRect WindowRect(WindowHandle window) override;
     PixelRect ClientRect(WindowHandle window) override;
+    PixelPoint ScreenToClient(WindowHandle window, PixelPoint screen) override;
     void MoveNativeWindow(WindowHandle window, int x, int y, int width, int height,
                           bool repaint) override;
     void InvalidateWindow(WindowHandle window) override;
