@@ -3,10 +3,11 @@
 #include "app/app_name.h"
 #include "app/main_window.h"
 #include "app/platform_message_sink.h"
-#include "files/bmp_reader.h"
+#include "app/platform_picture_formats.h"
 #include "files/file_messages.h"
 #include "files/layer_from_file.h"
 #include "files/layer_set_files.h"
+#include "files/picture_files.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
 
@@ -30,7 +31,8 @@ bool AskToReplace(TDaubWindow& window) {
 // The picture is read whole before anything of the document is touched.
 bool OpenBitmapDocument(TDaubWindow& window, const std::string& path) {
     PlatformMessageSink messages(window.GetPlatform(), window.Handle());
-    std::unique_ptr<SlotBitmap> picture = ReadBitmapPicture(messages, path);
+    PlatformPictureFormats formats(window.GetPlatform());
+    std::unique_ptr<SlotBitmap> picture = ReadPicture(messages, formats, path);
     if (!picture) return false;
     if (!StartDocumentWith(window.doc, std::move(picture))) {
         TellNoMemory(window);
@@ -61,8 +63,9 @@ void OpenDroppedFiles(TDaubWindow& window, const std::vector<std::string>& paths
     RecordRecent(window, RecordKind::Bitmap, paths[next]);
     DocumentState& doc = window.doc;
     PlatformMessageSink messages(window.GetPlatform(), window.Handle());
+    PlatformPictureFormats formats(window.GetPlatform());
     for (++next; next < paths.size(); ++next) {
-        const LayerFromFile added = AddLayerFromFile(messages, doc, paths[next]);
+        const LayerFromFile added = AddLayerFromFile(messages, formats, doc, paths[next]);
         if (added == LayerFromFile::kFull) {
             window.GetPlatform().ShowMessageBox(window.Handle(), kLayerLimitText, kAppName,
                                                 mb::kOk);

@@ -3,10 +3,11 @@
 #include "app/main_window.h"
 #include "app/menu_commands.h"
 #include "app/platform_message_sink.h"
+#include "app/platform_picture_formats.h"
 #include "app/resize_dialog.h"
 #include "document/slot_format.h"
-#include "files/bmp_writer.h"
 #include "files/layer_set_files.h"
+#include "files/picture_files.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/window_styles.h"
@@ -17,6 +18,18 @@ namespace {
 
 constexpr char kNewQuestion[] = "画像が変更されています。新しいファイルを作成しますか？";
 constexpr char kNoMemory[] = "メモリが足りないため、画像を作成できませんでした。";
+// After the BMP filter: every format the system's codecs open, and PNG for saving.
+constexpr char kPictureFilter[] =
+    "画像ファイル |*.bmp;*.png;*.jpg;*.jpeg;*.gif;*.tif;*.tiff;*.ico|";
+constexpr char kPngFilter[] = "PNG ファイル |*.png|";
+
+// The slot shown is written as PNG or BMP, by the name's extension.
+bool WriteShownPicture(TDaubWindow& window, const std::string& path) {
+    PlatformMessageSink messages(window.GetPlatform(), window.Handle());
+    PlatformPictureFormats formats(window.GetPlatform());
+    return WritePictureFile(messages, formats, path, *window.doc.layerStack,
+                            LayerStack::kDisplaySlot, 0);
+}
 
 }  // namespace
 
@@ -39,7 +52,8 @@ void NewCommand(TDaubWindow& window) {
 void OpenBitmapCommand(TDaubWindow& window) {
     if (!AskToReplace(window)) return;
     const auto path = window.GetPlatform().AskFileName(
-        window.Handle(), {"ビットマップファイル |*.bmp||", "bmp", "*.bmp ", false});
+        window.Handle(), {std::string("ビットマップファイル |*.bmp|") + kPictureFilter + "|", "bmp",
+                          "*.bmp ", false});
     if (!path) return;
     OpenBitmapDocument(window, *path);
     RecordRecent(window, RecordKind::Bitmap, *path);
@@ -55,21 +69,20 @@ void SaveCommand(TDaubWindow& window) {
         answer::kYes)
         return;
     window.EndPendingOperation(0);
-    PlatformMessageSink messages(window.GetPlatform(), window.Handle());
-    if (WriteBitmapFile(messages, doc.fileName, *doc.layerStack, LayerStack::kDisplaySlot, 0))
-        doc.modified = 0;
+    if (WriteShownPicture(window, doc.fileName)) doc.modified = 0;
 }
 
-// The name changes only with a picture written under it.
+// The name changes only with a picture written under it. The BMP entry of the filter has its
+// pattern, or the PNG entry after it would pair up wrongly.
 void SaveBitmapAsCommand(TDaubWindow& window) {
     DocumentState& doc = window.doc;
     if (!doc.HasDocument()) return;
     const auto path = window.GetPlatform().AskFileName(
-        window.Handle(), {"ビットマップファイル |", "bmp", doc.fileName, true});
+        window.Handle(),
+        {std::string("ビットマップファイル |*.bmp|") + kPngFilter, "bmp", doc.fileName, true});
     if (!path) return;
     window.EndPendingOperation(0);
-    PlatformMessageSink messages(window.GetPlatform(), window.Handle());
-    if (WriteBitmapFile(messages, *path, *doc.layerStack, LayerStack::kDisplaySlot, 0)) {
+    if (WriteShownPicture(window, *path)) {
         doc.modified = 0;
         doc.fileName = *path;
     }

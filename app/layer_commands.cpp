@@ -7,6 +7,7 @@
 #include "app/document_opening.h"
 #include "app/main_window.h"
 #include "app/platform_message_sink.h"
+#include "app/platform_picture_formats.h"
 #include "document/layer_edits.h"
 #include "files/file_messages.h"
 #include "files/layer_from_file.h"
@@ -67,7 +68,8 @@ void AddDropped(TDaubWindow& window, const LayerWnd& layerWindow, LayerCommand) 
         OpenBitmapDocument(window, layerWindow.droppedPath);
         return;
     }
-    const LayerFromFile added = AddLayerFromFile(messages, doc, layerWindow.droppedPath);
+    PlatformPictureFormats formats(window.GetPlatform());
+    const LayerFromFile added = AddLayerFromFile(messages, formats, doc, layerWindow.droppedPath);
     if (added == LayerFromFile::kFull) Tell(window, kLayerLimitText, kAppName);
     if (added == LayerFromFile::kAdded) doc.modified = 1;
 }

@@ -31,6 +31,7 @@ const MessageEntry<TDaubWindow> TDaubWindow::kMessages[] = {
     {notify::kLayerImageGone, &TDaubWindow::OnLayerImageGone},
     {notify::kCurveSettings, &TDaubWindow::OnCurveSettingsChanged},
     {wm::kDropFiles, &TDaubWindow::OnDropFiles},
+    {wm::kMouseWheel, &TDaubWindow::OnMouseWheel},
 };
 
 TDaubWindow::TDaubWindow(Platform& platform, ConfigurationSystem& system)

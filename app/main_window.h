@@ -111,6 +111,7 @@ class TDaubWindow : public Window {
     std::intptr_t OnSize(const Message& message);
     std::intptr_t OnScroll(const Message& message);
     std::optional<std::intptr_t> OnKeyDown(const Message& message);
+    std::intptr_t OnMouseWheel(const Message& message);
 
     // The mouse on the canvas.
     std::intptr_t OnLeftButtonDown(const Message& message);
@@ -129,6 +130,8 @@ class TDaubWindow : public Window {
     ConfigurationSystem& system_;
     ViewImage viewImage_;
     ViewScrollBars scrollBars_;
+    // What the wheel turned short of a whole notch, kept for the next turn.
+    int wheelRemainder_ = 0;
     ToolRegistry tools_;
     std::unique_ptr<CanvasToolHost> toolHost_;
     // Whether the right press reached its tool. One refused while a range or a curve is

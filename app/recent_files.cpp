@@ -60,7 +60,7 @@ RecentRebuild RecordRecentFile(std::vector<std::string>& bitmaps,
     const std::optional<std::string_view> extension = ExtensionOf(path);
     if (!extension) return {};
     if (kind == RecordKind::Bitmap) {
-        if (extension->starts_with("bmp")) PutFirst(bitmaps, path);
+        if (extension->starts_with("bmp") || extension->starts_with("png")) PutFirst(bitmaps, path);
         return {true, false};
     }
     if (extension->starts_with("dbq")) PutFirst(layerFiles, path);

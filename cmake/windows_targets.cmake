@@ -8,7 +8,8 @@ set(DAUBIX_WIN32_DEFINES UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 file(GLOB DAUBIX_WIN32_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/platform/win32/*.cpp)
 list(FILTER DAUBIX_WIN32_SOURCES EXCLUDE REGEX "/win_main\\.cpp$")
 add_library(daubix_win32 STATIC ${DAUBIX_WIN32_SOURCES})
-target_link_libraries(daubix_win32 PUBLIC daubix_app comctl32 comdlg32 shell32 gdi32 user32)
+target_link_libraries(daubix_win32 PUBLIC daubix_app comctl32 comdlg32 shell32 gdi32 user32
+  windowscodecs ole32 uuid)
 target_compile_definitions(daubix_win32 PUBLIC ${DAUBIX_WIN32_DEFINES})
 
 # Resources: the icon, the cursors and the two bitmaps are drawn from their text sources by

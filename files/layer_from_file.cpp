@@ -6,7 +6,7 @@
 #include "document/layer_edits.h"
 #include "document/slot_view.h"
 #include "files/bmp_messages.h"
-#include "files/bmp_reader.h"
+#include "files/picture_files.h"
 
 namespace daub {
 namespace {
@@ -25,9 +25,10 @@ std::unique_ptr<SlotBitmap> OnCanvas(const DocumentState& doc,
 
 // The picture is read beside the document, not into the range slot, so that a refusal at
 // any step leaves every slot as it was.
-LayerFromFile AddLayerFromFile(MessageSink& messages, DocumentState& doc, const std::string& path) {
+LayerFromFile AddLayerFromFile(MessageSink& messages, PictureFormats& formats, DocumentState& doc,
+                               const std::string& path) {
     if (!HasRoomForLayer(doc)) return LayerFromFile::kFull;
-    std::unique_ptr<SlotBitmap> picture = ReadBitmapPicture(messages, path);
+    std::unique_ptr<SlotBitmap> picture = ReadPicture(messages, formats, path);
     if (!picture) return LayerFromFile::kRefused;
     std::unique_ptr<SlotBitmap> layer = OnCanvas(doc, std::move(picture));
     if (!layer) {

@@ -17,6 +17,11 @@ struct PixelRect {
     bool operator==(const PixelRect&) const = default;
 };
 
+struct PixelPoint {
+    int x = 0;
+    int y = 0;
+};
+
 // A 24-bit picture in memory, rows bottom-up, blue, green, red per pixel, rows stride bytes.
 struct PixelImage {
     const std::uint8_t* bits = nullptr;

@@ -38,9 +38,21 @@ inline constexpr unsigned kLButtonDblClk = 0x0203;
 inline constexpr unsigned kRButtonDown = 0x0204;
 inline constexpr unsigned kRButtonUp = 0x0205;
 inline constexpr unsigned kRButtonDblClk = 0x0206;
+// wParam: key state in the low word, the signed delta (120 a notch) in the high word;
+// lParam: the pointer in screen coordinates.
+inline constexpr unsigned kMouseWheel = 0x020A;
 inline constexpr unsigned kDropFiles = 0x0233;
 inline constexpr unsigned kUser = 0x0400;
 }  // namespace wm
+
+// Key states in the low word of a mouse message's wParam.
+namespace mk {
+inline constexpr int kShift = 0x0004;
+inline constexpr int kControl = 0x0008;
+}  // namespace mk
+
+// One notch of a wheel; high-resolution wheels send parts of it.
+inline constexpr int kWheelDelta = 120;
 
 // Hit-test codes of the non-client mouse messages.
 namespace hit {
@@ -53,6 +65,10 @@ constexpr int LowWord(std::uintptr_t value) {
 }
 constexpr int HighWord(std::uintptr_t value) {
     return static_cast<int>((value >> 16) & 0xFFFF);
+}
+// The signed wheel delta of a WM_MOUSEWHEEL's wParam.
+constexpr int WheelDelta(std::uintptr_t wParam) {
+    return static_cast<std::int16_t>((wParam >> 16) & 0xFFFF);
 }
 // Signed client coordinates of a mouse message's lParam.
 constexpr int PointX(std::intptr_t lParam) {

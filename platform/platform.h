@@ -10,6 +10,7 @@
 #include "platform/file_dialog.h"
 #include "platform/handles.h"
 #include "platform/message.h"
+#include "platform/picture_codec.h"
 #include "platform/scroll_info.h"
 #include "platform/window_class.h"
 
@@ -70,6 +71,8 @@ class Platform {
     virtual PixelRect WindowRect(WindowHandle window) = 0;  // screen coordinates
     // The client area, from (0, 0).
     virtual PixelRect ClientRect(WindowHandle window) = 0;
+    // A screen position in the window's client coordinates.
+    virtual PixelPoint ScreenToClient(WindowHandle window, PixelPoint screen) = 0;
     virtual void MoveNativeWindow(WindowHandle window, int x, int y, int width, int height,
                                   bool repaint) = 0;
     // Asks for a WM_PAINT of the whole client area, the background erased first.
@@ -144,6 +147,9 @@ class Platform {
         bool tooLarge = false;
     };
     virtual std::optional<ClipboardPicture> TakeClipboardBitmap(WindowHandle owner) = 0;
+
+    // The codecs for picture files other than BMP.
+    virtual PictureCodec& Pictures() = 0;
 
     // The files of a WM_DROPFILES (its wParam); the drop is finished afterwards.
     virtual std::vector<std::string> DroppedFiles(std::uintptr_t drop) = 0;

@@ -5,7 +5,7 @@
 # The includer sets DAUBIX_ICO_FROM_TEXT, DAUBIX_CUR_FROM_TEXT and DAUBIX_BMP_FROM_TEXT to
 # the tools and DAUBIX_ART_TOOL_DEPENDS to what builds them. This gives
 # DAUBIX_RESOURCE_DIR (the folder the resource compiler must search), DAUBIX_RESOURCE_INPUTS
-# (every file daubix.rc reads from it), DAUBIX_RESOURCE_HEADERS (the source headers it
+# (every file daubix.rc reads from it), DAUBIX_RESOURCE_HEADERS (the source files it
 # includes, resource_ids.h shared with the C++), DAUBIX_RC_CODEPAGE_OPTION and the target
 # daubix_art.
 
@@ -14,7 +14,8 @@ set(DAUBIX_RESOURCE_SOURCE_DIR ${PROJECT_SOURCE_DIR}/resources)
 configure_file(${DAUBIX_RESOURCE_SOURCE_DIR}/daubix_version.h.in
   ${DAUBIX_RESOURCE_DIR}/daubix_version.h)
 set(DAUBIX_RESOURCE_INPUTS ${DAUBIX_RESOURCE_DIR}/daubix_version.h)
-set(DAUBIX_RESOURCE_HEADERS ${DAUBIX_RESOURCE_SOURCE_DIR}/resource_ids.h)
+set(DAUBIX_RESOURCE_HEADERS ${DAUBIX_RESOURCE_SOURCE_DIR}/resource_ids.h
+  ${DAUBIX_RESOURCE_SOURCE_DIR}/daubix.manifest)
 
 function(daubix_draw_art tool source output)
   add_custom_command(OUTPUT ${DAUBIX_RESOURCE_DIR}/${output}

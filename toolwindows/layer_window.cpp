@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/command_ids.h"
+#include "document/scroll_requests.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/window_styles.h"
@@ -85,6 +86,9 @@ std::optional<std::intptr_t> LayerWnd::HandleMessage(const Message& message) {
         case wm::kVScroll:
             OnVerticalScroll(LowWord(message.wParam), HighWord(message.wParam));
             return std::nullopt;
+        case wm::kMouseWheel:
+            OnWheel(WheelDelta(message.wParam));
+            return 0;
         default:
             return std::nullopt;
     }
@@ -202,6 +206,16 @@ void LayerWnd::OnVerticalScroll(int request, int thumb) {
     ApplyScrollBar();
     geometry.verticalOffset = kListScrollUnit * scroll.pos;
     Repaint();
+}
+
+// A notch of the wheel is a line of the list; parts of a notch add up.
+void LayerWnd::OnWheel(int delta) {
+    wheelRemainder_ += delta;
+    const int notches = wheelRemainder_ / kWheelDelta;
+    wheelRemainder_ -= notches * kWheelDelta;
+    const int request = notches > 0 ? scroll_request::kLineUp : scroll_request::kLineDown;
+    for (int i = 0; i < (notches < 0 ? -notches : notches); ++i)
+        OnVerticalScroll(request, 0);
 }
 
 void LayerWnd::ApplyScrollBar() {

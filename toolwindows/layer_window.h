@@ -59,6 +59,7 @@ class LayerWnd : public Window {
     std::optional<std::intptr_t> OnCaptionPress(const Message& message);
     std::intptr_t OnSize(int clientHeight);
     void OnVerticalScroll(int request, int thumb);
+    void OnWheel(int delta);
     void ApplyScrollBar();
     void Draw(DeviceContext& context);
     void Notify(LayerCommand next);
@@ -67,6 +68,8 @@ class LayerWnd : public Window {
     WindowHandle mainWindow_;
     MenuHandle popup_;
     CursorHandle dragCursor_;
+    // What the wheel turned short of a whole notch.
+    int wheelRemainder_ = 0;
 };
 
 }  // namespace daub

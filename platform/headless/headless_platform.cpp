@@ -157,6 +157,12 @@ PixelRect HeadlessPlatform::WindowRect(WindowHandle window) {
     return record ? record->rect : PixelRect{};
 }
 
+// Windows have no frame here: the client area starts at the window's corner.
+PixelPoint HeadlessPlatform::ScreenToClient(WindowHandle window, PixelPoint screen) {
+    const PixelRect rect = WindowRect(window);
+    return {screen.x - rect.left, screen.y - rect.top};
+}
+
 PixelRect HeadlessPlatform::ClientRect(WindowHandle window) {
     const PixelRect rect = WindowRect(window);
     return {0, 0, rect.Width(), rect.Height()};

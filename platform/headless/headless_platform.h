@@ -14,6 +14,7 @@
 #include "platform/headless/headless_dialogs.h"
 #include "platform/headless/headless_kernel.h"
 #include "platform/headless/headless_menus.h"
+#include "platform/headless/png_codec.h"
 #include "platform/headless/resource_script.h"
 #include "platform/platform.h"
 #include "platform/window.h"
@@ -125,6 +126,7 @@ class HeadlessPlatform : public Platform {
     PixelRect WindowRect(WindowHandle window) override;
     // Windows have no frame here: the client area is as large as the window.
     PixelRect ClientRect(WindowHandle window) override;
+    PixelPoint ScreenToClient(WindowHandle window, PixelPoint screen) override;
     // A new size sends WM_SIZE and makes the whole window due for painting.
     void MoveNativeWindow(WindowHandle window, int x, int y, int width, int height,
                           bool repaint) override;
@@ -175,6 +177,7 @@ class HeadlessPlatform : public Platform {
     std::optional<ClipboardPicture> TakeClipboardBitmap(WindowHandle owner) override;
 
     std::vector<std::string> DroppedFiles(std::uintptr_t drop) override;
+    PictureCodec& Pictures() override { return pictures_; }
 
     std::string ModulePath() override { return modulePath; }
     // Records the request and answers whether the directory exists on this machine; the
@@ -295,6 +298,7 @@ class HeadlessPlatform : public Platform {
     std::uintptr_t nextDrop_ = 0x7000;
     std::string currentDirectory_;
     std::vector<std::string> directoryRequests_;
+    PngCodec pictures_;
 };
 
 }  // namespace daub

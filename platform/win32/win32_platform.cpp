@@ -103,6 +103,12 @@ PixelRect Win32Platform::WindowRect(WindowHandle window) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
+PixelPoint Win32Platform::ScreenToClient(WindowHandle window, PixelPoint screen) {
+    POINT point = {screen.x, screen.y};
+    ::ScreenToClient(ToHwnd(window), &point);
+    return {point.x, point.y};
+}
+
 PixelRect Win32Platform::ClientRect(WindowHandle window) {
     RECT rect = {};
     GetClientRect(ToHwnd(window), &rect);

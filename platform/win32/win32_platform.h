@@ -7,6 +7,7 @@
 
 #include "platform/platform.h"
 #include "platform/win32/win32_dialog_controls.h"
+#include "platform/win32/wic_codec.h"
 
 namespace daub {
 
@@ -36,6 +37,7 @@ class Win32Platform : public Platform {
     std::intptr_t SendWindowMessage(WindowHandle window, const Message& message) override;
     PixelRect WindowRect(WindowHandle window) override;
     PixelRect ClientRect(WindowHandle window) override;
+    PixelPoint ScreenToClient(WindowHandle window, PixelPoint screen) override;
     void MoveNativeWindow(WindowHandle window, int x, int y, int width, int height,
                           bool repaint) override;
     void InvalidateWindow(WindowHandle window) override;
@@ -86,6 +88,7 @@ class Win32Platform : public Platform {
 
     // win32_shell.cpp
     std::vector<std::string> DroppedFiles(std::uintptr_t drop) override;
+    PictureCodec& Pictures() override { return pictures_; }
     std::string ModulePath() override;
     bool ChangeDirectory(const std::string& path) override;
 
@@ -105,6 +108,7 @@ class Win32Platform : public Platform {
     // Made when first asked for; a handle used again by a later dialog finds controls that
     // hold nothing but the handle.
     std::map<HWND, std::unique_ptr<Win32DialogControls>> modelessControls_;
+    WicCodec pictures_;
 };
 
 }  // namespace daub

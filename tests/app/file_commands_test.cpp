@@ -72,7 +72,9 @@ TEST(FileCommands, OpeningABitmapMakesItTheDocumentAndRecordsIt) {
     EXPECT_EQ(run.Doc().modified, 0);
     EXPECT_EQ(RecentTexts(run, 40037, 1), std::vector<std::string>{"1 " + path});
     const FileDialogRequest& asked = run.platform.FileDialogs().back().request;
-    EXPECT_EQ(asked.filter, "ビットマップファイル |*.bmp||");
+    EXPECT_EQ(asked.filter,
+              "ビットマップファイル |*.bmp|画像ファイル "
+              "|*.bmp;*.png;*.jpg;*.jpeg;*.gif;*.tif;*.tiff;*.ico||");
     EXPECT_EQ(asked.initialPath, "*.bmp ");
 }
 

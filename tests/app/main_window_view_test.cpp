@@ -78,6 +78,59 @@ TEST(MainWindowView, ScrollingToTheEndLeavesGreyAtTheFarEdge) {
     EXPECT_EQ(ShownAt(run, 100, 470), 0xFFFFFFu);
 }
 
+std::uintptr_t Wheel(int delta, int keys = 0) {
+    return (static_cast<std::uintptr_t>(static_cast<std::uint16_t>(delta)) << 16) |
+           static_cast<std::uintptr_t>(keys);
+}
+
+// A notch is a line of the view's scroll: down or right for a turn towards the user, across
+// with Shift; parts of a notch add up.
+TEST(MainWindowView, TheWheelScrollsALineANotch) {
+    struct Case {
+        const char* name;
+        std::vector<int> deltas;
+        int keys;
+        int dx, dy;
+    } cases[] = {
+        {"down", {-120}, 0, 0, 2},
+        {"up", {120}, 0, 0, -2},
+        {"shift across", {-120}, mk::kShift, 2, 0},
+        {"half notches add up", {-60, -60}, 0, 0, 2},
+    };
+    for (const Case& c : cases) {
+        RunningApp run;
+        run.New("640", "400");
+        run.platform.PressKey(run.MainHandle(), kVkNext);  // zoom 2: lines of 2 pixels
+        const int x = run.Doc().scrollX, y = run.Doc().scrollY;
+        for (int delta : c.deltas)
+            run.platform.Send(run.MainHandle(), {wm::kMouseWheel, Wheel(delta, c.keys), 0});
+        EXPECT_EQ(run.Doc().scrollX - x, c.dx) << c.name;
+        EXPECT_EQ(run.Doc().scrollY - y, c.dy) << c.name;
+    }
+}
+
+// Ctrl+wheel zooms like the zoom keys, but the canvas point under the pointer stays there.
+TEST(MainWindowView, CtrlWheelZoomsAtThePointer) {
+    RunningApp run;
+    run.New("640", "400");
+    for (int y = 100; y < 103; ++y)
+        for (int x = 100; x < 103; ++x)
+            StorePixel(ViewOf(*run.Doc().layerStack, 0, 0).At(x, y), 0x0000FF);
+    run.platform.PressKey(run.MainHandle(), kVkNext);
+    run.platform.Send(run.MainHandle(), {wm::kHScroll, 6, 0});
+    run.platform.Send(run.MainHandle(), {wm::kVScroll, 6, 0});
+    const PixelRect window = run.platform.WindowRect(run.MainHandle());
+    const int pointer = 2 + 2 * 101 + 1;  // inside canvas pixel (101, 101)
+    ASSERT_EQ(ShownAt(run, pointer, pointer), 0x0000FFu);
+    run.platform.Send(run.MainHandle(), {wm::kMouseWheel, Wheel(120, mk::kControl),
+                                         MakeLParam(window.left + pointer, window.top + pointer)});
+    EXPECT_EQ(run.Doc().zoom, 4.0f);
+    EXPECT_EQ(ShownAt(run, pointer, pointer), 0x0000FFu);
+    run.platform.Send(run.MainHandle(), {wm::kMouseWheel, Wheel(-240, mk::kControl),
+                                         MakeLParam(window.left + pointer, window.top + pointer)});
+    EXPECT_EQ(run.Doc().zoom, 1.0f);
+}
+
 // A change as the tools make it: a snapshot, then the new pixels in layer and display.
 void Paint(RunningApp& run, COLORREF colour) {
     test::RecordingSink sink;

@@ -188,6 +188,18 @@ TEST(CompiledResources, HoldEverythingTheProgramLoadsInJapanese) {
     }
 }
 
+// Visual styles, GDI scaling and long paths; never DPI awareness, which would change the
+// pixel layout the program draws.
+TEST(CompiledResources, TheManifestAsksForVisualStylesGdiScalingAndLongPaths) {
+    const Resource* manifest = Find(24, 1);
+    ASSERT_NE(manifest, nullptr);
+    const std::string text(manifest->data.begin(), manifest->data.end());
+    for (const char* wanted : {"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0",
+                               ">true</gdiScaling>", ">true</longPathAware>"})
+        EXPECT_NE(text.find(wanted), std::string::npos) << wanted;
+    EXPECT_EQ(text.find("dpiAware"), std::string::npos);
+}
+
 // ---- Menu -------------------------------------------------------------------------------
 
 constexpr std::uint16_t kGrayed = 0x01, kChecked = 0x08, kPopup = 0x10, kEnd = 0x80;

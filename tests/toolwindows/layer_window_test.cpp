@@ -59,6 +59,15 @@ TEST(LayerWindow, ScrollingMovesTheRows) {
         const HeadlessSurface& surface = *s.run.platform.Surface(s.window.Handle());
         EXPECT_NE(surface.TextAt(45, 20 - 10 * step.wantPos), nullptr) << step.request;
     }
+    // The wheel: a line a notch, up for a turn away from the user, within the same limits.
+    const struct { int delta, wantPos; } turns[] = {{120, 14}, {-60, 14}, {-60, 15}, {-240, 15}};
+    for (const auto& turn : turns) {
+        const auto wParam = static_cast<std::uintptr_t>(static_cast<std::uint16_t>(turn.delta))
+                            << 16;
+        s.run.platform.Send(s.window.Handle(), {wm::kMouseWheel, wParam, 0});
+        EXPECT_EQ(s.run.Record(s.window.Handle()).scrollBars[sb::kVert].pos, turn.wantPos)
+            << turn.delta;
+    }
 }
 
 // The band above row 0 counts as row 0; the window's top pixel row gives row -1, which is
