@@ -495,6 +495,45 @@ void CheckNewLayerFromPopup(const Copy& copy) {
     Report(ShowsColour(layers, 10, 50, red), "新規レイヤー adds a second row, shown");
 }
 
+// 左右反転 of the edited layer: the opened picture's blue pixel at (5, 7) shows mirrored at
+// (34, 7) of its 40 columns.
+void CheckFlip(HWND main) {
+    PostMessageW(main, WM_COMMAND, 40029, 0);
+    Report(ShowsColour(main, 2 + 34, 2 + 7, RGB(0, 0, 255)),
+           "左右反転 shows the blue pixel mirrored");
+    Report(ShowsColour(main, 2 + 5, 2 + 7, RGB(255, 0, 0)), "and red where it was");
+}
+
+// Whether any pixel within one of (x, y) has the colour, waiting a few seconds for it.
+bool ShowsColourNear(HWND window, int x, int y, COLORREF colour) {
+    for (int tries = 0; tries < 60; ++tries) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (ClientPixel(window, x + dx, y + dy) == colour) return true;
+        Sleep(50);
+    }
+    return false;
+}
+
+// The curve tool chosen in the toolbox, three points placed with the left button and the
+// curve drawn with a right click: black pixels along it on the red picture.
+void CheckCurve(const Copy& copy, HWND main) {
+    HWND toolbox = WaitForWindow(copy, L"ツール");
+    if (!toolbox) return Report(false, "the toolbox is there to choose the curve");
+    PostMessageW(toolbox, WM_LBUTTONDOWN, MK_LBUTTON, At(38, 137));  // row 5, right column
+    PostMessageW(toolbox, WM_LBUTTONUP, 0, At(38, 137));
+    const POINT points[] = {{8, 24}, {20, 12}, {32, 24}};
+    for (const POINT& p : points) {
+        PostMessageW(main, WM_LBUTTONDOWN, MK_LBUTTON, At(p.x, p.y));
+        PostMessageW(main, WM_LBUTTONUP, 0, At(p.x, p.y));
+    }
+    PostMessageW(main, WM_RBUTTONDOWN, MK_RBUTTON, At(20, 28));
+    PostMessageW(main, WM_RBUTTONUP, 0, At(20, 28));
+    Report(
+        ShowsColourNear(main, 20, 12, RGB(0, 0, 0)) && ShowsColourNear(main, 8, 24, RGB(0, 0, 0)),
+        "a curve through three points, drawn with a right click, shows on the canvas");
+}
+
 void CheckSecondCopy(const std::wstring& program) {
     Copy second;
     if (!Start(second, program)) return Report(false, "second copy starts");
@@ -533,6 +572,8 @@ int Check() {
     CheckOpen(first, main);
     CheckCopyAndPaste(main);
     CheckNewLayerFromPopup(first);
+    CheckFlip(main);
+    CheckCurve(first, main);
     const std::wstring settings = ProgramDirectory() + L"Daubix.ini";
     Report(MutexExists(), "first copy holds the mutex Daubix");
 
