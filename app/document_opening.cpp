@@ -32,7 +32,10 @@ bool AskToReplace(TDaubWindow& window) {
 bool OpenBitmapDocument(TDaubWindow& window, const std::string& path) {
     PlatformMessageSink messages(window.GetPlatform(), window.Handle());
     PlatformPictureFormats formats(window.GetPlatform());
-    std::unique_ptr<SlotBitmap> picture = ReadPicture(messages, formats, path);
+    // Into the stack's spare memory when the size fits: a picture opened again at the size
+    // of the last one pays no fresh pages.
+    std::unique_ptr<SlotBitmap> picture =
+        ReadPicture(messages, formats, path, window.doc.layerStack.get());
     if (!picture) return false;
     if (!StartDocumentWith(window.doc, std::move(picture))) {
         TellNoMemory(window);

@@ -71,7 +71,7 @@ void BM_OpenAndSaveBitmapDocument(benchmark::State& state) {
     const std::string path = TempFile("daubix-bench-document.bmp");
     WriteBitmapFile(sink, path, *doc.layerStack, LayerStack::kDisplaySlot, 0);
     for (auto _ : state) {
-        if (!StartDocumentWith(doc, ReadBitmapPicture(sink, path)) ||
+        if (!StartDocumentWith(doc, ReadBitmapPicture(sink, *doc.layerStack, path)) ||
             !WriteBitmapFile(sink, path, *doc.layerStack, LayerStack::kDisplaySlot, 0)) {
             state.SkipWithError("the document could not be opened or saved");
             break;

@@ -119,14 +119,18 @@ std::unique_ptr<SlotBitmap> ReadBitmapPicture(MessageSink& messages, const std::
     });
 }
 
+std::unique_ptr<SlotBitmap> ReadBitmapPicture(MessageSink& messages, LayerStack& stack,
+                                              const std::string& path) {
+    return ReadPicture(messages, path, [&stack](const SlotFormat& format, bool zeroed) {
+        return stack.TakeBitmap(format, zeroed);
+    });
+}
+
 BitmapHandle ReadBitmapFile(MessageSink& messages, LayerStack& stack, const std::string& path,
                             int slot, int formatEntry) {
     if (!stack.IsSlot(slot) || !stack.IsSlot(formatEntry)) return nullptr;
     // A slot read again at the same size takes the spare's memory, already mapped.
-    std::unique_ptr<SlotBitmap> bitmap =
-        ReadPicture(messages, path, [&stack](const SlotFormat& format, bool zeroed) {
-            return stack.TakeBitmap(format, zeroed);
-        });
+    std::unique_ptr<SlotBitmap> bitmap = ReadBitmapPicture(messages, stack, path);
     if (!bitmap) return nullptr;
     // Everything that can fail has been done: only now are the slot and its format replaced.
     stack.DefineFormat(formatEntry, bitmap->width, bitmap->height);

@@ -18,5 +18,8 @@ BitmapHandle ReadBitmapFile(MessageSink& messages, LayerStack& stack, const std:
 // caller that must not touch the document until everything has been read. Null after telling
 // the user why, as ReadBitmapFile does.
 std::unique_ptr<SlotBitmap> ReadBitmapPicture(MessageSink& messages, const std::string& path);
+// The same, into the stack's spare memory when its size fits (no slot is touched).
+std::unique_ptr<SlotBitmap> ReadBitmapPicture(MessageSink& messages, LayerStack& stack,
+                                              const std::string& path);
 
 }  // namespace daub

@@ -64,9 +64,11 @@ bool NamesPngFile(const std::string& path) {
 }
 
 std::unique_ptr<SlotBitmap> ReadPicture(MessageSink& messages, PictureFormats& formats,
-                                        const std::string& path) {
+                                        const std::string& path, LayerStack* spareOf) {
     const std::optional<std::string> head = ReadFileBytes(path, 8);
-    if (!head || !HasCodecSignature(*head)) return ReadBitmapPicture(messages, path);
+    if (!head || !HasCodecSignature(*head))
+        return spareOf ? ReadBitmapPicture(messages, *spareOf, path)
+                       : ReadBitmapPicture(messages, path);
     const std::optional<std::string> file = ReadFileBytes(path, kMaxPictureFileBytes);
     if (!file) return Refuse(messages, kBmpNotFoundText);
     if (file->size() >= kMaxPictureFileBytes) return Refuse(messages, kBmpTooLargeText);

@@ -16,7 +16,7 @@ bool NamesPngFile(const std::string& path);
 // JPEG, GIF, TIFF or ICO file does goes through the formats, the rest through the program's
 // own BMP reader; a refusal tells the user why with the BMP reader's texts.
 std::unique_ptr<SlotBitmap> ReadPicture(MessageSink& messages, PictureFormats& formats,
-                                        const std::string& path);
+                                        const std::string& path, LayerStack* spareOf = nullptr);
 
 // Writes the slot as a PNG file when the name ends ".png", as a BMP file otherwise, with
 // WriteBitmapFile's messages and its care for the file that was there.
