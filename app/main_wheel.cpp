@@ -2,6 +2,7 @@
 // steps the zoom as the zoom keys do, anchored at the pointer.
 #include "app/main_window.h"
 #include "document/scroll_requests.h"
+#include "document/view_image.h"
 #include "platform/platform.h"
 
 namespace daub {
@@ -14,8 +15,10 @@ std::intptr_t TDaubWindow::OnMouseWheel(const Message& message) {
     if (keys & mk::kControl) {
         const PixelPoint at = GetPlatform().ScreenToClient(
             Handle(), {PointX(message.lParam), PointY(message.lParam)});
+        // The anchor is a view position, as the zoom tool's click gives it.
+        const Point view{at.x - kCanvasMargin, at.y - kCanvasMargin};
         for (int i = 0; i < (notches < 0 ? -notches : notches); ++i)
-            StepZoom(notches > 0, {at.x, at.y});
+            StepZoom(notches > 0, view, ZoomAnchor::kShownPixel);
         return 0;
     }
     // Turning the wheel away from the user moves the view up, or left.

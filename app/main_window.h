@@ -46,8 +46,10 @@ class TDaubWindow : public Window {
     void RepaintWithRange();
     // The visible layers into the display slot.
     void CompositeDocument();
-    // A zoom step with the canvas point under the anchor (view coordinates) kept there.
-    void StepZoom(bool in, Point anchor);
+    // A zoom step with the canvas point under the anchor (view coordinates) kept there; at
+    // the pointer, the pixel shown there stays exactly.
+    enum class ZoomAnchor { kKeys, kShownPixel };
+    void StepZoom(bool in, Point anchor, ZoomAnchor kind = ZoomAnchor::kKeys);
     // The view laid out again around (ax, ay) after the zoom was oldZoom.
     void RelayoutAt(int ax, int ay, float oldZoom);
     // The edited layer into the layer image window.

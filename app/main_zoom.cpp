@@ -47,15 +47,15 @@ Point TDaubWindow::AnchorOfZoomKeys() {
 
 // The canvas point under the anchor stays there; a zoom-out erases what the picture no
 // longer covers.
-void TDaubWindow::StepZoom(bool in, Point anchor) {
+void TDaubWindow::StepZoom(bool in, Point anchor, ZoomAnchor kind) {
     doc.zoomAnchored = 1;
     const ZoomStep step = in ? ZoomIn(doc) : ZoomOut(doc);
     Info().values.zoom = doc.zoom;
     Info().Paint();
     if (step.endPendingOp) EndPendingOperation(0);
     const PixelRect client = GetPlatform().ClientRect(Handle());
-    ApplyScrollBars(
-        RelayoutForZoom(doc, anchor.x, anchor.y, step.oldZoom, client.Width(), client.Height()));
+    const auto layout = kind == ZoomAnchor::kKeys ? RelayoutForZoom : RelayoutAtShownPixel;
+    ApplyScrollBars(layout(doc, anchor.x, anchor.y, step.oldZoom, client.Width(), client.Height()));
     if (step.redrawFloatingRange) RedrawFloatingRange(doc);
     if (step.eraseBackground) GetPlatform().RedrawNow(Handle());
     Repaint();

@@ -61,7 +61,8 @@ target_include_directories(Daubix PRIVATE ${DAUBIX_RC_INCLUDE_DIRS})
 add_dependencies(Daubix daubix_art)
 
 # The start-up checker: starts Daubix.exe twice and watches its windows from outside.
-add_executable(daubix_startup_check ${PROJECT_SOURCE_DIR}/tests/wine/startup_check.cpp)
+add_executable(daubix_startup_check ${PROJECT_SOURCE_DIR}/tests/wine/startup_check.cpp
+                                    ${PROJECT_SOURCE_DIR}/tests/wine/stored_png.cpp)
 target_compile_definitions(daubix_startup_check PRIVATE ${DAUBIX_WIN32_DEFINES})
 # It predicts the program's pixels with the program's own portable code.
 target_link_libraries(daubix_startup_check PRIVATE daubix_core)

@@ -93,7 +93,33 @@ ViewScrollBars LayOutAround(DocumentState& doc, int ax, int ay, float oldZoom, i
     return LayOut(doc, px, py, ax, ay, clientWidth, clientHeight);
 }
 
+// The canvas coordinate the view shows at position a: the picture starts at the canvas
+// pixel of the scroll position, in whole blocks when enlarged.
+int ShownCanvasPoint(int a, int scroll, float zoom) {
+    if (!(zoom > 0.0f) || !std::isfinite(zoom)) return 0;
+    const int first = TruncSaturated(static_cast<float>(scroll) / zoom);
+    if (zoom < 1.0f) return first + TruncSaturated(static_cast<float>(a) / zoom);
+    const int block = TruncSaturated(zoom);
+    return first + (a >= 0 ? a / block : -((block - 1 - a) / block));
+}
+
+// The start of the zoomed block holding view position a, where the shown pixel must begin.
+int BlockStart(int a, float zoom) {
+    if (!(zoom >= 1.0f) || !std::isfinite(zoom)) return a;
+    const int block = TruncSaturated(zoom);
+    const int rest = a % block;
+    return a - (rest < 0 ? rest + block : rest);
+}
+
 }  // namespace
+
+ViewScrollBars RelayoutAtShownPixel(DocumentState& doc, int ax, int ay, float oldZoom,
+                                    int clientWidth, int clientHeight) {
+    const int px = ShownCanvasPoint(ax, doc.scrollX, oldZoom);
+    const int py = ShownCanvasPoint(ay, doc.scrollY, oldZoom);
+    return LayOut(doc, px, py, BlockStart(ax, doc.zoom), BlockStart(ay, doc.zoom), clientWidth,
+                  clientHeight);
+}
 
 std::optional<ViewScrollBars> Relayout(DocumentState& doc, int ax, int ay, float oldZoom,
                                        int clientWidth, int clientHeight) {

@@ -57,6 +57,13 @@ std::optional<ViewScrollBars> Relayout(DocumentState& doc, int ax, int ay, float
 ViewScrollBars RelayoutForZoom(DocumentState& doc, int ax, int ay, float oldZoom, int clientWidth,
                                int clientHeight);
 
+// The layout of a zoom step at the mouse pointer: the canvas pixel shown under view position
+// (ax, ay) before the step is shown there after it, as far as the scroll range allows. The
+// view shows whole canvas pixels from the scroll position on, which the anchor of the zoom
+// keys does not account for.
+ViewScrollBars RelayoutAtShownPixel(DocumentState& doc, int ax, int ay, float oldZoom,
+                                    int clientWidth, int clientHeight);
+
 // Where the layer image window draws a bitmap of bw x bh in its client area: shrunk to fit
 // keeping its proportions, never enlarged, centred. nullopt when the bitmap is empty.
 std::optional<Rect> LayerImagePlacement(int bitmapWidth, int bitmapHeight, int clientWidth,

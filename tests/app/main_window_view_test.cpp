@@ -42,7 +42,7 @@ TEST(MainWindowView, PageDownTwiceZoomsToFourWithScrollBars) {
     StorePixel(ViewOf(*run.Doc().layerStack, 0, 0).At(1, 0), 0x0000FF);
     for (int i = 0; i < 2; ++i)
         EXPECT_EQ(run.platform.PressKey(run.MainHandle(), kVkNext), KeyOutcome::kKeyDown);
-    EXPECT_EQ(run.Doc().zoom, 4.0f);
+    EXPECT_EQ(run.Doc().zoom, 4.0f) << run.Doc().scrollX << "," << run.Doc().scrollY;
     EXPECT_EQ(run.Doc().zoomedWidth, 2560);
     EXPECT_EQ(run.Main().satellites.infoWindow->values.zoom, 4.0f);
     const HeadlessWindow& main = run.Record(run.MainHandle());
@@ -62,7 +62,7 @@ TEST(MainWindowView, PageDownTwiceZoomsToFourWithScrollBars) {
     run.platform.PressKey(run.MainHandle(), kVkPrior);
     EXPECT_EQ(run.Doc().zoom, 2.0f);
     run.platform.PressKey(run.MainHandle(), kVkAdd);
-    EXPECT_EQ(run.Doc().zoom, 4.0f);
+    EXPECT_EQ(run.Doc().zoom, 4.0f) << run.Doc().scrollX << "," << run.Doc().scrollY;
 }
 
 TEST(MainWindowView, ScrollingToTheEndLeavesGreyAtTheFarEdge) {
@@ -109,26 +109,35 @@ TEST(MainWindowView, TheWheelScrollsALineANotch) {
     }
 }
 
-// Ctrl+wheel zooms like the zoom keys, but the canvas point under the pointer stays there.
-TEST(MainWindowView, CtrlWheelZoomsAtThePointer) {
+// Ctrl+wheel steps the zoom like the zoom keys, and the canvas pixel shown under the pointer
+// stays under it at every step, in and out, wherever the picture still scrolls. Every
+// pixel's colour is its own position, so the screen tells which one is shown.
+TEST(MainWindowView, CtrlWheelKeepsTheShownPixelUnderThePointer) {
     RunningApp run;
-    run.New("640", "400");
-    for (int y = 100; y < 103; ++y)
-        for (int x = 100; x < 103; ++x)
-            StorePixel(ViewOf(*run.Doc().layerStack, 0, 0).At(x, y), 0x0000FF);
-    run.platform.PressKey(run.MainHandle(), kVkNext);
-    run.platform.Send(run.MainHandle(), {wm::kHScroll, 6, 0});
-    run.platform.Send(run.MainHandle(), {wm::kVScroll, 6, 0});
+    run.New("2000", "1500");
+    const SlotView display = ViewOf(*run.Doc().layerStack, LayerStack::kDisplaySlot, 0);
+    for (int y = 0; y < 1500; ++y)
+        for (int x = 0; x < 2000; ++x)
+            StorePixel(display.At(x, y), static_cast<COLORREF>(x | y << 12));
+    run.platform.Send(run.MainHandle(), {wm::kHScroll, 4 | 700u << 16, 0});
+    run.platform.Send(run.MainHandle(), {wm::kVScroll, 4 | 500u << 16, 0});
     const PixelRect window = run.platform.WindowRect(run.MainHandle());
-    const int pointer = 2 + 2 * 101 + 1;  // inside canvas pixel (101, 101)
-    ASSERT_EQ(ShownAt(run, pointer, pointer), 0x0000FFu);
-    run.platform.Send(run.MainHandle(), {wm::kMouseWheel, Wheel(120, mk::kControl),
-                                         MakeLParam(window.left + pointer, window.top + pointer)});
-    EXPECT_EQ(run.Doc().zoom, 4.0f);
-    EXPECT_EQ(ShownAt(run, pointer, pointer), 0x0000FFu);
-    run.platform.Send(run.MainHandle(), {wm::kMouseWheel, Wheel(-240, mk::kControl),
-                                         MakeLParam(window.left + pointer, window.top + pointer)});
-    EXPECT_EQ(run.Doc().zoom, 1.0f);
+    const int px = 331, py = 237;
+    const std::intptr_t lParam = MakeLParam(window.left + px, window.top + py);
+    const float steps[] = {2, 4, 6, 8, 6, 4, 2, 1, 0.5f, 0.25f, 0.1f};
+    for (float zoom : steps) {
+        const COLORREF before = ShownAt(run, px, py);
+        const int keys = mk::kControl;
+        run.platform.Send(
+            run.MainHandle(),
+            {wm::kMouseWheel, Wheel(zoom > run.Doc().zoom ? 120 : -120, keys), lParam});
+        ASSERT_EQ(run.Doc().zoom, zoom);
+        if (run.Doc().zoomedWidth + 2 <= 680 || run.Doc().zoomedHeight + 2 <= 480) continue;
+        // Shrunk, the screen ANDs the block of pixels it shows as one: the pointer's pixel
+        // must be one of them.
+        const COLORREF shown = ShownAt(run, px, py);
+        EXPECT_EQ(zoom < 1 ? shown & before : before, shown) << "zoom " << zoom;
+    }
 }
 
 // A change as the tools make it: a snapshot, then the new pixels in layer and display.

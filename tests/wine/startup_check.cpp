@@ -2,8 +2,11 @@
 // the first its main window and what it paints, the second the refusal, until the first is
 // closed. Every wait has a time limit, so the check ends whatever the program does. Exit
 // code 0: all passed.
+#include <shlobj.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -11,6 +14,7 @@
 #include "document/layer_stack.h"
 #include "document/slot_view.h"
 #include "resources/resource_ids.h"
+#include "tests/wine/stored_png.h"
 #include "tools/brush_dab.h"
 
 namespace {
@@ -534,6 +538,100 @@ void CheckCurve(const Copy& copy, HWND main) {
         "a curve through three points, drawn with a right click, shows on the canvas");
 }
 
+// A picture bigger than the window whose every pixel tells where it is: red and green the
+// low bytes of x and y, blue their high bits.
+constexpr int kMapWidth = 900, kMapHeight = 700;
+
+COLORREF MapColour(int x, int y) {
+    return RGB(x & 0xFF, y & 0xFF, ((x >> 8) << 4) | (y >> 8));
+}
+
+POINT MapPoint(COLORREF c) {
+    return {GetRValue(c) | ((GetBValue(c) >> 4) << 8), GetGValue(c) | ((GetBValue(c) & 15) << 8)};
+}
+
+std::wstring WriteMapPng() {
+    std::vector<std::uint8_t> rgb;
+    rgb.reserve(3 * kMapWidth * kMapHeight);
+    for (int y = 0; y < kMapHeight; ++y)
+        for (int x = 0; x < kMapWidth; ++x) {
+            const COLORREF c = MapColour(x, y);
+            rgb.insert(rgb.end(), {GetRValue(c), GetGValue(c), GetBValue(c)});
+        }
+    const std::vector<std::uint8_t> png = StoredPng(kMapWidth, kMapHeight, rgb);
+    const std::wstring path = ProgramDirectory() + L"drop-check.png";
+    if (FILE* file = _wfopen(path.c_str(), L"wb")) {
+        std::fwrite(png.data(), 1, png.size(), file);
+        std::fclose(file);
+    }
+    return path;
+}
+
+// Drops the file on the window as the shell hands a drop over: a DROPFILES block with the
+// wide path, in the receiving process's memory, as the wParam of WM_DROPFILES.
+bool DropFile(const Copy& copy, HWND window, const std::wstring& path) {
+    constexpr SIZE_T kLead = 64;  // room before the block, as a heap block would have
+    const SIZE_T size = kLead + sizeof(DROPFILES) + (path.size() + 2) * sizeof(wchar_t);
+    std::vector<unsigned char> block(size, 0);
+    auto* drop = reinterpret_cast<DROPFILES*>(&block[kLead]);
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    std::copy(path.begin(), path.end(),
+              reinterpret_cast<wchar_t*>(&block[kLead + sizeof(DROPFILES)]));
+    void* remote = VirtualAllocEx(copy.process.hProcess, nullptr, size, MEM_COMMIT | MEM_RESERVE,
+                                  PAGE_READWRITE);
+    if (!remote || !WriteProcessMemory(copy.process.hProcess, remote, block.data(), size, nullptr))
+        return false;
+    return PostMessageW(window, WM_DROPFILES,
+                        reinterpret_cast<WPARAM>(static_cast<unsigned char*>(remote) + kLead),
+                        0) != 0;
+}
+
+// A PNG dropped on the main window replaces the changed picture once the question is
+// answered: its pixels show at zoom 1.
+void CheckDroppedPng(const Copy& copy, HWND main) {
+    const std::wstring path = WriteMapPng();
+    Report(DropFile(copy, main, path), "a PNG is dropped on the main window");
+    if (HWND question = WaitForWindow(copy, L"注意")) PressOk(question);
+    Report(ShowsColour(main, 2 + 300, 2 + 200, MapColour(300, 200)) &&
+               ShowsColour(main, 2 + 5, 2 + 7, MapColour(5, 7)),
+           "the dropped PNG opens: its pixels show where they belong");
+    DeleteFileW(path.c_str());
+}
+
+// Waits until the pixel tells a map point other than the one it showed before.
+POINT MapPointAfterChange(HWND window, int x, int y, POINT before) {
+    POINT now = before;
+    for (int tries = 0; tries < 60 && now.x == before.x && now.y == before.y; ++tries, Sleep(50))
+        now = MapPoint(ClientPixel(window, x, y));
+    return now;
+}
+
+LPARAM ScreenAt(HWND window, int x, int y) {
+    POINT p = {x, y};
+    ClientToScreen(window, &p);
+    return MAKELPARAM(p.x, p.y);
+}
+
+// Ctrl+wheel over a point of the map zooms in keeping that point under the pointer; a
+// plain notch then moves the view down.
+void CheckWheel(HWND main) {
+    const int x = 300, y = 200;
+    const POINT before = MapPoint(ClientPixel(main, x, y));
+    const POINT beside = MapPoint(ClientPixel(main, x + 40, y));
+    PostMessageW(main, WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WHEEL_DELTA), ScreenAt(main, x, y));
+    const POINT besideNow = MapPointAfterChange(main, x + 40, y, beside);
+    const POINT under = MapPoint(ClientPixel(main, x, y));
+    std::printf("under the pointer (%ld,%ld) before, (%ld,%ld) after; 40 right: %ld then %ld\n",
+                before.x, before.y, under.x, under.y, beside.x, besideNow.x);
+    Report(besideNow.x == before.x + 20, "Ctrl+wheel zooms in to 2");
+    Report(under.x == before.x && under.y == before.y, "the point under the pointer stays there");
+    PostMessageW(main, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), ScreenAt(main, x, y));
+    const POINT scrolled = MapPointAfterChange(main, x, y, under);
+    Report(scrolled.x == under.x && scrolled.y > under.y,
+           "a wheel notch towards the user scrolls down");
+}
+
 void CheckSecondCopy(const std::wstring& program) {
     Copy second;
     if (!Start(second, program)) return Report(false, "second copy starts");
@@ -574,6 +672,8 @@ int Check() {
     CheckNewLayerFromPopup(first);
     CheckFlip(main);
     CheckCurve(first, main);
+    CheckDroppedPng(first, main);
+    CheckWheel(main);
     const std::wstring settings = ProgramDirectory() + L"Daubix.ini";
     Report(MutexExists(), "first copy holds the mutex Daubix");
 
@@ -582,9 +682,8 @@ int Check() {
 
     // The second copy wrote a default file at its start; closing must write it again.
     DeleteFileW(settings.c_str());
-    // The picture is changed again, so closing asks first; OK ends the program.
-    PostMessageW(main, WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10));
-    PostMessageW(main, WM_LBUTTONUP, 0, At(10, 10));
+    // The picture is changed again (mirrored), so closing asks first; OK ends the program.
+    PostMessageW(main, WM_COMMAND, 40029, 0);
     PostMessageW(main, WM_CLOSE, 0, 0);
     HWND question = WaitForWindow(first, L"確認");
     Report(question != nullptr &&

@@ -56,6 +56,17 @@ const std::vector<std::uint8_t> kGif = {'G',  'I',  'F',  '8',  '9',  'a',  2,  
                                         0xFF, 0xFF, 0xFF, 0x2C, 0,    0,    0,    0, 2,   0, 2,
                                         0,    0,    2,    3,    0x44, 0xA8, 0x15, 0, 0x3B};
 
+// A 2 x 1 icon of 32-bit pixels: opaque red, then fully transparent blue.
+// clang-format off
+const std::vector<std::uint8_t> kIcon = {
+    0, 0, 1, 0, 1, 0,                                   // icon directory, one image
+    2, 1, 0, 0, 1, 0, 32, 0, 52, 0, 0, 0, 22, 0, 0, 0,  // 2 x 1, 32 bits, 52 bytes at 22
+    40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 32, 0,   // header: height doubled for the mask
+    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+    0, 0, 255, 255, 255, 0, 0, 0,                       // the pixels
+    0, 0, 0, 0};                                        // the mask row
+// clang-format on
+
 // Blue, green, red of the pixel at (x, y), y counted from the top.
 std::vector<int> At(const DecodedPicture& picture, int x, int y) {
     const std::size_t stride = (3 * static_cast<std::size_t>(picture.width) + 3) & ~std::size_t{3};
@@ -71,10 +82,12 @@ bool Near(const std::vector<int>& got, const std::vector<int>& want) {
 }
 
 TEST(WicCodec, FilesOfEachFormatDecodeToTheirPixelsOverWhite) {
-    std::vector<std::uint8_t> blocks(16 * 8 * 3);
+    std::vector<std::uint8_t> blocks(16 * 8 * 3), grey(16 * 8);
     for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 16; ++x)
+        for (int x = 0; x < 16; ++x) {
             blocks[3 * (16 * y + x) + (x < 8 ? 2 : 0)] = 255;  // red left, blue right
+            grey[16 * y + x] = x < 8 ? 40 : 200;
+        }
     struct Case {
         const char* name;
         std::vector<std::uint8_t> file;
@@ -92,6 +105,17 @@ TEST(WicCodec, FilesOfEachFormatDecodeToTheirPixelsOverWhite) {
          2,
          1,
          {{0, 0, 127, 127, 255}, {1, 0, 255, 255, 255}}},
+        {"grey jpeg",
+         Encode(GUID_ContainerFormatJpeg, GUID_WICPixelFormat8bppGray, 16, 8, 1, grey),
+         16,
+         8,
+         {{3, 4, 40, 40, 40}, {12, 4, 200, 200, 200}}},
+        {"tiff",
+         Encode(GUID_ContainerFormatTiff, GUID_WICPixelFormat24bppBGR, 16, 8, 3, blocks),
+         16,
+         8,
+         {{3, 4, 0, 0, 255}, {12, 4, 255, 0, 0}}},
+        {"icon", kIcon, 2, 1, {{0, 0, 0, 0, 255}, {1, 0, 255, 255, 255}}},
         {"gif", kGif, 2, 2, {{0, 0, 0, 0, 255}, {1, 0, 0, 255, 0}, {0, 1, 255, 0, 0}}},
     };
     WicCodec codec;
