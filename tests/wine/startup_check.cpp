@@ -2,8 +2,10 @@
 // the first its main window and what it paints, the second the refusal, until the first is
 // closed. Every wait has a time limit, so the check ends whatever the program does. Exit
 // code 0: all passed.
-#include <shlobj.h>
 #include <windows.h>
+
+#include <dlgs.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -632,6 +634,41 @@ void CheckWheel(HWND main) {
            "a wheel notch towards the user scrolls down");
 }
 
+// ビットマップを保存 with the dialog's second file type, PNG, and a name typed without an
+// extension: the system's dialog adds the type's extension and the program writes a PNG.
+void CheckSaveAsPng(const Copy& copy, HWND main) {
+    const std::wstring base = ProgramDirectory() + L"save-check";
+    const std::wstring path = base + L".png";
+    DeleteFileW(path.c_str());
+    PostMessageW(main, WM_COMMAND, 40002, 0);
+    HWND dialog = WaitForClass(copy, L"#32770");
+    HWND types = dialog ? GetDlgItem(dialog, cmb1) : nullptr;
+    HWND edit = nullptr;
+    for (int tries = 0; tries < 40 && dialog && !edit; ++tries, Sleep(50))
+        EnumChildWindows(dialog, FirstEdit, reinterpret_cast<LPARAM>(&edit));
+    Report(types && edit, "ビットマップを保存 shows the save dialog with its file types");
+    if (!types || !edit) return;
+    // What a choice in the list sends its dialog.
+    SendMessageW(types, CB_SETCURSEL, 1, 0);
+    for (WORD notification : {CBN_SELCHANGE, CBN_SELENDOK})
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb1, notification),
+                     reinterpret_cast<LPARAM>(types));
+    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(base.c_str()));
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    std::vector<unsigned char> png;
+    for (int tries = 0; tries < 100 && png.size() < 24; ++tries, Sleep(50))
+        png = FileBytes(path);
+    const unsigned char signature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    const auto big = [&](size_t at) {
+        return png[at] << 24 | png[at + 1] << 16 | png[at + 2] << 8 | png[at + 3];
+    };
+    Report(png.size() >= 24 && std::equal(signature, signature + 8, png.begin()) &&
+               big(16) == kMapWidth && big(20) == kMapHeight,
+           "the PNG type writes save-check.png, a PNG of the picture's size");
+    DeleteFileW(path.c_str());
+}
+
 void CheckSecondCopy(const std::wstring& program) {
     Copy second;
     if (!Start(second, program)) return Report(false, "second copy starts");
@@ -674,6 +711,7 @@ int Check() {
     CheckCurve(first, main);
     CheckDroppedPng(first, main);
     CheckWheel(main);
+    CheckSaveAsPng(first, main);
     const std::wstring settings = ProgramDirectory() + L"Daubix.ini";
     Report(MutexExists(), "first copy holds the mutex Daubix");
 
