@@ -43,6 +43,8 @@ TARGETS = {
     "BM_PlainFileRead": ("plain file read", None, None),
     "BM_BmpWrite": ("BMP write", None, None),
     "BM_BmpRead": ("BMP read", None, None),
+    "BM_PngSave": ("PNG save, headless codec", None, None),
+    "BM_PngOpen": ("PNG open, headless codec", None, None),
 }
 QUIET_MEMCPY_MS = 3.1
 ZOOMS = ["0.1", "0.25", "0.5", "1", "2", "4", "6", "8"]
