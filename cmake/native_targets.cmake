@@ -18,6 +18,8 @@ if(PNG_FOUND)
 endif()
 gtest_discover_tests(daubix_tests DISCOVERY_TIMEOUT 60)
 
+include(${PROJECT_SOURCE_DIR}/cmake/fuzz_targets.cmake)
+
 # The shell logic of scripts/, where there is a bash to run it.
 find_program(DAUBIX_BASH bash)
 if(DAUBIX_BASH)

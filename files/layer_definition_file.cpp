@@ -18,6 +18,8 @@ constexpr std::size_t kMaxFileBytes = std::size_t{1} << 20;
 }  // namespace
 
 std::optional<std::string> FormatLayerDefinition(const std::vector<std::string>& paths) {
+    // "0" on the first line would be a file no reader opens.
+    if (paths.empty()) return std::nullopt;
     std::string text = std::to_string(paths.size()) + "\n";
     for (const std::string& path : paths) {
         if (path.empty() || !FitsOnALine(path)) return std::nullopt;

@@ -18,8 +18,8 @@ struct LayerDefinition {
     std::vector<std::string> paths;  // every later line in order; more or fewer than count
 };
 
-// The file's bytes for these paths, bottom first. Nothing when a path is empty or holds a line
-// break or a NUL: such a line could not name the same file when read back.
+// The file's bytes for these paths, bottom first. Nothing when there is no path, or a path is
+// empty or holds a line break or a NUL: such a file could not be read back the same.
 std::optional<std::string> FormatLayerDefinition(const std::vector<std::string>& paths);
 
 // What a file's bytes list (UTF-8 or code page 932). Every line is kept whole, the last one

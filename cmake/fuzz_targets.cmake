@@ -1,0 +1,20 @@
+# Fuzz targets for the file parsers (fuzz/*_fuzz.cpp). With DAUBIX_FUZZ (Clang) each is a
+# libFuzzer program; otherwise each gets a replay main and CTest runs it over its seeds in
+# fuzz/corpus/<target>/ (the BMP targets also over the BMP Suite), so the targets build
+# everywhere and every input that once broke a parser stays tested.
+file(GLOB DAUBIX_FUZZ_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/fuzz/*_fuzz.cpp)
+foreach(source ${DAUBIX_FUZZ_SOURCES})
+  get_filename_component(name ${source} NAME_WE)
+  set(seeds ${PROJECT_SOURCE_DIR}/fuzz/corpus/${name})
+  if(name MATCHES "^(bmp_file|packed_dib)_fuzz$")
+    list(APPEND seeds ${PROJECT_SOURCE_DIR}/tests/data/bmpsuite)
+  endif()
+  if(DAUBIX_FUZZ)
+    add_executable(${name} ${source})
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  else()
+    add_executable(${name} ${source} ${PROJECT_SOURCE_DIR}/fuzz/replay_main.cpp)
+    add_test(NAME fuzz.${name} COMMAND ${name} ${seeds})
+  endif()
+  target_link_libraries(${name} PRIVATE daubix_app)
+endforeach()

@@ -1,0 +1,41 @@
+// Without libFuzzer: runs the target over the files named, folders searched through, so that
+// CTest replays the seeds and every input that once broke a parser.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+
+namespace {
+
+void Replay(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    const std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
+                                  std::istreambuf_iterator<char>());
+    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int replayed = 0;
+    for (int i = 1; i < argc; ++i) {
+        const std::filesystem::path path(argv[i]);
+        if (!std::filesystem::is_directory(path)) {
+            Replay(path);
+            ++replayed;
+            continue;
+        }
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(path))
+            if (entry.is_regular_file()) {
+                Replay(entry.path());
+                ++replayed;
+            }
+    }
+    std::printf("%d inputs replayed\n", replayed);
+    return replayed > 0 ? 0 : 1;
+}
