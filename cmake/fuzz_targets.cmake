@@ -1,12 +1,15 @@
 # Fuzz targets for the file parsers (fuzz/*_fuzz.cpp). With DAUBIX_FUZZ (Clang) each is a
 # libFuzzer program; otherwise each gets a replay main and CTest runs it over its seeds in
-# fuzz/corpus/<target>/ (the BMP targets also over the BMP Suite), so the targets build
+# fuzz/corpus/<target>/ (the BMP file target also over the BMP Suite), so the targets build
 # everywhere and every input that once broke a parser stays tested.
 file(GLOB DAUBIX_FUZZ_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/fuzz/*_fuzz.cpp)
 foreach(source ${DAUBIX_FUZZ_SOURCES})
   get_filename_component(name ${source} NAME_WE)
-  set(seeds ${PROJECT_SOURCE_DIR}/fuzz/corpus/${name})
-  if(name MATCHES "^(bmp_file|packed_dib)_fuzz$")
+  set(seeds)
+  if(EXISTS ${PROJECT_SOURCE_DIR}/fuzz/corpus/${name})
+    list(APPEND seeds ${PROJECT_SOURCE_DIR}/fuzz/corpus/${name})
+  endif()
+  if(name STREQUAL "bmp_file_fuzz")
     list(APPEND seeds ${PROJECT_SOURCE_DIR}/tests/data/bmpsuite)
   endif()
   if(DAUBIX_FUZZ)
