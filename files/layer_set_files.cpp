@@ -150,19 +150,30 @@ std::optional<LayerSet> ReadLayerSet(MessageSink& messages, const std::string& d
     return set;
 }
 
-bool AdoptLayerSet(DocumentState& doc, LayerSet set) {
-    if (!doc.layerStack || set.layers.empty()) return false;
-    LayerStack& stack = *doc.layerStack;
-    // The old document goes first, so that its memory is there for the new one.
-    for (int slot = 0; slot < stack.SlotCount(); ++slot) {
+namespace {
+
+void DeleteSlotsFrom(LayerStack& stack, int first) {
+    for (int slot = first; slot < stack.SlotCount(); ++slot) {
         stack.DeleteSlotBitmap(slot);
         stack.visible[slot] = 0;
     }
+}
+
+}  // namespace
+
+bool AdoptLayerSet(DocumentState& doc, LayerSet set) {
+    if (!doc.layerStack || set.layers.empty()) return false;
+    LayerStack& stack = *doc.layerStack;
+    // The old layers go first, and the reserve, so that their memory is there for the new
+    // document; work slots that already have the new size are used again, untouched pages
+    // being far dearer than a fill.
+    DeleteSlotsFrom(stack, LayerStack::kFirstLayer + 1);
     set.reserve.clear();
-    const SlotBitmap& bottom = *set.layers.front();
-    stack.DefineFormat(0, bottom.width, bottom.height);
-    stack.InstallBitmap(LayerStack::kDisplaySlot, std::move(set.layers.front()));
-    if (!StartDocument(doc)) return false;
+    if (!StartDocumentWith(doc, std::move(set.layers.front()))) {
+        DeleteSlotsFrom(stack, 0);
+        doc.documentBitmap = nullptr;
+        return false;
+    }
     for (std::size_t k = 1; k < set.layers.size() && doc.lastLayer + 2 < stack.SlotCount(); ++k) {
         ++doc.lastLayer;
         stack.InstallBitmap(doc.lastLayer, std::move(set.layers[k]));

@@ -89,6 +89,20 @@ TEST(LayerSetFiles, ASavedStackOpensAsTheSameLayers) {
     Composite(*saved.layerStack, saved.transparentColour, 7, kFromFirstLayer, 0, 0);
     EXPECT_EQ(SlotBytes(opened, 0), SlotBytes(saved, 0));
     EXPECT_EQ(SlotBytes(opened, 1), SlotBytes(saved, 0));
+
+    // Opened again at its own size, the work slots are used again: what a tool left in them
+    // is gone.
+    LayerStack& stack = *opened.layerStack;
+    for (int slot : {LayerStack::kScratchSlot, LayerStack::kMaskSlot, LayerStack::kRangeSlot})
+        FillBitmap(stack.Bitmap(slot), 0x123456);
+    set = ReadLayerSet(sink, dir.File("絵.dbq"), opened, "Daubix");
+    ASSERT_TRUE(set && AdoptLayerSet(opened, std::move(*set)));
+    EXPECT_EQ(LoadPixel(ViewOf(stack, LayerStack::kScratchSlot, 0).At(4, 2)),
+              opened.transparentColour);
+    EXPECT_EQ(LoadPixel(ViewOf(stack, LayerStack::kMaskSlot, 0).At(4, 2)), 0xFFFFFFu);
+    EXPECT_EQ(LoadPixel(ViewOf(stack, LayerStack::kRangeSlot, 0).At(4, 2)),
+              opened.transparentColour);
+    EXPECT_EQ(SlotBytes(opened, 1), SlotBytes(saved, 0));
 }
 
 // Pictures of one colour: a (red) and b (green) of the 5 x 3 canvas, s smaller, L larger.
