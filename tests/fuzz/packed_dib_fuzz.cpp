@@ -7,7 +7,7 @@
 #include "document/slot_format.h"
 #include "files/bmp_decoder.h"
 #include "files/packed_dib_headers.h"
-#include "fuzz/fuzz_limits.h"
+#include "tests/fuzz/fuzz_limits.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> dib(data, size);

@@ -5,7 +5,7 @@
 #include <span>
 
 #include "files/bmp_decoder.h"
-#include "fuzz/fuzz_limits.h"
+#include "tests/fuzz/fuzz_limits.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> file(data, size);
