@@ -18,46 +18,44 @@ class SilentSink : public MessageSink {
     void Report(const std::string&, const std::string&, bool) override {}
 };
 
-std::string PngPath() {
-    return (std::filesystem::temp_directory_path() / "daubix-bench.png").string();
-}
-
-void BM_PngSave(benchmark::State& state) {
+// What the file commands hand the picture files: the headless platform's codec behind the
+// formats, and a sink that keeps quiet.
+struct PngFiles {
     Stack stack = MakeCanvas();
     HeadlessKernel kernel;
-    HeadlessPlatform platform(kernel);
-    PlatformPictureFormats formats(platform);
+    HeadlessPlatform platform{kernel};
+    PlatformPictureFormats formats{platform};
     SilentSink sink;
-    const std::string path = PngPath();
+    std::string path = (std::filesystem::temp_directory_path() / "daubix-bench.png").string();
+
+    bool Save() { return WritePictureFile(sink, formats, path, stack, Stack::kFirstLayer, 0); }
+    ~PngFiles() { std::remove(path.c_str()); }
+};
+
+void BM_PngSave(benchmark::State& state) {
+    PngFiles files;
     for (auto _ : state) {
-        if (!WritePictureFile(sink, formats, path, stack, Stack::kFirstLayer, 0)) {
+        if (!files.Save()) {
             state.SkipWithError("the picture could not be saved");
             break;
         }
     }
-    std::remove(path.c_str());
-    CountBytes(state, SlotBytes(stack));
+    CountBytes(state, SlotBytes(files.stack));
 }
 BENCHMARK(BM_PngSave)->Unit(benchmark::kMillisecond);
 
 void BM_PngOpen(benchmark::State& state) {
-    Stack stack = MakeCanvas();
-    HeadlessKernel kernel;
-    HeadlessPlatform platform(kernel);
-    PlatformPictureFormats formats(platform);
-    SilentSink sink;
-    const std::string path = PngPath();
-    WritePictureFile(sink, formats, path, stack, Stack::kFirstLayer, 0);
+    PngFiles files;
+    files.Save();
     for (auto _ : state) {
-        auto picture = ReadPicture(sink, formats, path);
+        auto picture = ReadPicture(files.sink, files.formats, files.path);
         if (!picture) {
             state.SkipWithError("the picture could not be opened");
             break;
         }
         benchmark::DoNotOptimize(picture->pixels.get());
     }
-    std::remove(path.c_str());
-    CountBytes(state, SlotBytes(stack));
+    CountBytes(state, SlotBytes(files.stack));
 }
 BENCHMARK(BM_PngOpen)->Unit(benchmark::kMillisecond);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 
 namespace daub {
 
@@ -32,6 +33,18 @@ inline void StorePixel(std::uint8_t* p, COLORREF c) {
 
 inline COLORREF LoadPixel(const std::uint8_t* p) {
     return (static_cast<COLORREF>(p[0]) << 16) | (static_cast<COLORREF>(p[1]) << 8) | p[2];
+}
+
+// Four bytes of pixel memory as one word, at any alignment: a pixel and the first byte of
+// the next. A store writes that byte too, so the next pixel's own store must come later.
+inline std::uint32_t Load32(const std::uint8_t* p) {
+    std::uint32_t v;
+    std::memcpy(&v, p, 4);
+    return v;
+}
+
+inline void Store32(std::uint8_t* p, std::uint32_t v) {
+    std::memcpy(p, &v, 4);
 }
 
 }  // namespace daub

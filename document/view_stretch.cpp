@@ -69,18 +69,6 @@ void AndFour(std::uint8_t* target, const std::uint8_t* const (&rows)[4], std::si
             static_cast<std::uint8_t>(a[i] & b[i] & c[i] & d[i] & (into ? target[i] : 0xFF));
 }
 
-std::uint32_t Load32(const std::uint8_t* p) {
-    std::uint32_t v;
-    std::memcpy(&v, p, 4);
-    return v;
-}
-
-// A pixel moved as one 32-bit word; its fourth byte belongs to the next pixel, whose own
-// store comes later.
-void Store32(std::uint8_t* p, std::uint32_t v) {
-    std::memcpy(p, &v, 4);
-}
-
 // What every row of one frame shares: the run of columns that show source pixels, the
 // bytes of a source row they read, and where they go in an image row.
 struct ColumnPlan {

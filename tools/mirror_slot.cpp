@@ -22,16 +22,6 @@ void SwapRows(const SlotView& view) {
     }
 }
 
-std::uint32_t Load32(const std::uint8_t* p) {
-    std::uint32_t v;
-    std::memcpy(&v, p, 4);
-    return v;
-}
-
-void Store32(std::uint8_t* p, std::uint32_t v) {
-    std::memcpy(p, &v, 4);
-}
-
 // Four pixels p0..p3 in three little-endian words become p3..p0: whole words move instead
 // of single bytes.
 void ReverseFourPixels(std::uint8_t* out, const std::uint8_t* in) {
