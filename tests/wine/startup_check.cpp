@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -88,9 +89,10 @@ std::wstring ClassOf(HWND hwnd) {
     return name;
 }
 
+// The first visible top-level window of a process that the test accepts.
 struct WindowQuery {
     DWORD processId;
-    const wchar_t* title;
+    std::function<bool(HWND)> wanted;
     HWND found = nullptr;
 };
 
@@ -99,15 +101,19 @@ BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lParam) {
     DWORD processId = 0;
     GetWindowThreadProcessId(hwnd, &processId);
     if (processId != query->processId || !IsWindowVisible(hwnd)) return TRUE;
-    if (TextOf(hwnd) != query->title) return TRUE;
+    if (!query->wanted(hwnd)) return TRUE;
     query->found = hwnd;
     return FALSE;
 }
 
-HWND FindWindowOf(const Copy& copy, const wchar_t* title) {
-    WindowQuery query{copy.process.dwProcessId, title};
+HWND FindWindowWhere(const Copy& copy, std::function<bool(HWND)> wanted) {
+    WindowQuery query{copy.process.dwProcessId, std::move(wanted)};
     EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
     return query.found;
+}
+
+HWND FindWindowOf(const Copy& copy, const wchar_t* title) {
+    return FindWindowWhere(copy, [title](HWND hwnd) { return TextOf(hwnd) == title; });
 }
 
 // Waits for a visible top-level window of the copy with the title; null when the copy ends
@@ -380,33 +386,20 @@ BOOL CALLBACK FirstEdit(HWND hwnd, LPARAM lParam) {
     return FALSE;
 }
 
-struct ClassQuery {
-    DWORD processId;
-    const wchar_t* className;
-    HWND found = nullptr;
-};
-
 // A visible window of the class that is none of the program's own dialogs.
-BOOL CALLBACK MatchClass(HWND hwnd, LPARAM lParam) {
-    auto* query = reinterpret_cast<ClassQuery*>(lParam);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(hwnd, &processId);
-    if (processId != query->processId || !IsWindowVisible(hwnd)) return TRUE;
+bool IsForeignOfClass(HWND hwnd, const wchar_t* className) {
     const std::wstring title = TextOf(hwnd);
-    if (ClassOf(hwnd) != query->className || title == L"ツール" || title == L"パレット" ||
-        title == L"曲線設定")
-        return TRUE;
-    query->found = hwnd;
-    return FALSE;
+    return ClassOf(hwnd) == className && title != L"ツール" && title != L"パレット" &&
+           title != L"曲線設定";
 }
 
 // The system's open dialog ("#32770", whatever its title in this language) or a popup menu
 // ("#32768") of the copy; null when none comes in time.
 HWND WaitForClass(const Copy& copy, const wchar_t* className) {
     for (DWORD waited = 0; waited < kStartLimitMs; waited += 50) {
-        ClassQuery query{copy.process.dwProcessId, className};
-        EnumWindows(MatchClass, reinterpret_cast<LPARAM>(&query));
-        if (query.found) return query.found;
+        const HWND found = FindWindowWhere(
+            copy, [className](HWND hwnd) { return IsForeignOfClass(hwnd, className); });
+        if (found) return found;
         Sleep(50);
     }
     return nullptr;
